@@ -1,0 +1,4 @@
+// The application record.
+#include "app/appinfo_win.h"
+
+AppInfoRecord AppInfo;

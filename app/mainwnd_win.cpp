@@ -1,0 +1,168 @@
+// The main window: timers and the blink, painting, the calendar toggle,
+// mouse routing, the context-menu commands and saving on the way out.
+#include "app/mainwnd_win.h"
+
+#include <ctime>
+
+#include "about/about_win.h"
+#include "app/appinfo_win.h"
+#include "app/placement_win.h"
+#include "app/tray_win.h"
+#include "app/window_rules.h"
+#include "chime/random.h"
+#include "render/paint_win.h"
+#include "res/resource.h"
+#include "settings/propsheet_win.h"
+#include "settings/registry_win.h"
+#include "settings/settings.h"
+#include "settings/state.h"
+
+static void Repaint(HWND hWnd)
+{
+    InvalidateRect(hWnd, nullptr, FALSE);
+    UpdateWindow(hWnd);
+}
+
+static LRESULT OnCreate(HWND hWnd)
+{
+    SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+    uTimer1 = static_cast<unsigned int>(SetTimer(hWnd, TIMER_SECOND, 1000, nullptr));
+    if (uTimer1 == 0) {
+        MessageBoxA(hWnd, "タイマが取得できません", AppInfo.lpszTitle, MB_ICONERROR);
+        return -1;
+    }
+    nBlinkStep = -1;
+    SetTrayIcon(hWnd, TRUE);
+    return 0;
+}
+
+static void OnDestroy(HWND hWnd)
+{
+    if (uTimer1 != 0)
+        KillTimer(hWnd, uTimer1);
+    if (uTimer2 != 0)
+        KillTimer(hWnd, uTimer2);
+    SetTrayIcon(hWnd, FALSE);
+    // A window refused at creation dies before anything was loaded: nothing to keep.
+    if (bSettingsLoaded)
+        SaveSettings(hWnd);
+    PostQuitMessage(0);
+}
+
+static void OnPaint(HWND hWnd)
+{
+    PlaceWindow(hWnd);
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hWnd, &ps);
+    PaintWindow(hWnd, hdc);
+    EndPaint(hWnd, &ps);
+}
+
+static void OnTimer(HWND hWnd, WPARAM wParam)
+{
+    if (wParam == uTimer1) {
+        if (nBlinkStep == -1 && NextRandom() % 3 == 0 && uTimer2 == 0) {
+            uTimer2 = static_cast<unsigned int>(SetTimer(hWnd, TIMER_BLINK, 200, nullptr));
+            if (uTimer2 != 0)
+                nBlinkStep = 0;
+        }
+    } else if (wParam == uTimer2) {
+        if (++nBlinkStep == 5) {
+            KillTimer(hWnd, uTimer2);
+            uTimer2 = 0;
+            nBlinkStep = -1;
+        }
+    }
+    Repaint(hWnd);
+}
+
+static void OnInitMenuPopup(HMENU hMenu, LPARAM lParam)
+{
+    if (LOWORD(lParam) == 0 && HIWORD(lParam) == 0)
+        CheckMenuItem(hMenu, IDM_CALENDAR, MF_BYCOMMAND | (Settings.bStatus ? MF_CHECKED : MF_UNCHECKED));
+}
+
+static void OnRightButtonDown(HWND hWnd, LPARAM lParam)
+{
+    if (bDragging) {
+        DragCancel(hWnd);
+        return;
+    }
+    POINT pt = {LOWORD(lParam), HIWORD(lParam)};
+    ClientToScreen(hWnd, &pt);
+    TrackContextMenu(hWnd, pt);
+}
+
+static void ShowProperties(HWND hWnd)
+{
+    if (bInProperty)
+        return;
+    const SettingsRecord saved = Settings;
+    bInProperty = 1;
+    if (ShowPropertySheet(hWnd) == 1) {
+        SetWindowPos(hWnd, Settings.bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SaveSettings(hWnd);
+    } else {
+        Settings = saved;
+    }
+    PlaceWindow(hWnd);
+    bInProperty = 0;
+}
+
+static void ShowAbout(HWND hWnd)
+{
+    if (bInAbout)
+        return;
+    bInAbout = 1;
+    DialogBoxParamA(AppInfo.hInstance, MAKEINTRESOURCEA(IDD_ABOUT), hWnd, AboutDlgProc, 0);
+    bInAbout = 0;
+}
+
+static LRESULT OnCommand(HWND hWnd, WORD wId)
+{
+    switch (wId) {
+    case IDM_PROPERTY: ShowProperties(hWnd); return 1;
+    case IDM_ABOUT: ShowAbout(hWnd); return 1;
+    case IDM_EXIT: DestroyWindow(hWnd); return 1;
+    case IDM_CHARA0:
+    case IDM_CHARA1:
+    case IDM_CHARA2:
+        Settings.nDrawChara = wId - IDM_CHARA0;
+        Repaint(hWnd);
+        return 1;
+    case IDM_CALENDAR: PostMessageA(hWnd, WM_LBUTTONDBLCLK, 0, 0); return 1;
+    default: return 0;
+    }
+}
+
+LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg) {
+    case WM_CREATE: return OnCreate(hWnd);
+    case WM_DESTROY: OnDestroy(hWnd); return 0;
+    case WM_PAINT: OnPaint(hWnd); return 0;
+    case WM_ENDSESSION:
+        if (wParam)
+            SaveSettings(hWnd);
+        return 0;
+    case WM_COMMAND: return OnCommand(hWnd, LOWORD(wParam));
+    case WM_TIMER: OnTimer(hWnd, wParam); return 0;
+    case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), lParam); return 0;
+    case WM_MOUSEMOVE:
+        if (bDragging)
+            DragStep(hWnd);
+        return 0;
+    case WM_LBUTTONDOWN: DragStart(hWnd, lParam); return 0;
+    case WM_LBUTTONUP:
+        if (bDragging)
+            DragEnd(hWnd);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        ToggleCalendarPage();
+        Repaint(hWnd);
+        return 0;
+    case WM_RBUTTONDOWN: OnRightButtonDown(hWnd, lParam); return 0;
+    case WM_TRAYNOTIFY: OnTrayNotify(hWnd, wParam, lParam); return 0;
+    default: return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    }
+}

@@ -1,0 +1,93 @@
+// Start-up: one copy only, a display of more than 8 bits, the borderless
+// tool window, the settings, then the message loop.
+#include <windows.h>
+
+#include "app/appinfo_win.h"
+#include "app/mainwnd_win.h"
+#include "app/placement_win.h"
+#include "res/resource.h"
+#include "settings/registry_win.h"
+#include "settings/settings.h"
+
+// WS_CAPTION, WS_THICKFRAME and WS_MAXIMIZEBOX cleared; the system menu and minimize bits stay.
+static const LONG kStyleMask = static_cast<LONG>(0xFF3AFFFF);
+
+static BOOL IsRunningAlready()
+{
+    HWND hWndOther = FindWindowA(nullptr, AppInfo.lpszTitle);
+    if (!hWndOther)
+        return FALSE;
+    char szClass[256];
+    GetClassNameA(hWndOther, szClass, sizeof(szClass));
+    if (lstrcmpA(szClass, AppInfo.lpszClassName) != 0)
+        return FALSE;
+    SetForegroundWindow(hWndOther);
+    return TRUE;
+}
+
+static int GetDisplayBitsPerPixel()
+{
+    HDC hdc = CreateICA("Display", nullptr, nullptr, nullptr);
+    int nBits = GetDeviceCaps(hdc, BITSPIXEL);
+    DeleteDC(hdc);
+    return nBits;
+}
+
+static ATOM RegisterMainClass()
+{
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS | CS_NOCLOSE;
+    wc.lpfnWndProc = MainWndProc;
+    wc.hInstance = AppInfo.hInstance;
+    wc.hIcon = LoadIconA(AppInfo.hInstance, MAKEINTRESOURCEA(IDI_VESPIN));
+    wc.hIconSm = wc.hIcon;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = AppInfo.lpszClassName;
+    return RegisterClassExA(&wc);
+}
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
+{
+    ZeroMemory(&AppInfo, sizeof(AppInfo));
+    AppInfo.lpszClassName = "Vespin_Class";
+    AppInfo.lpszTitle = "Vespin";
+    AppInfo.hInstance = hInstance;
+    AppInfo.lpszCmdLine = lpCmdLine;
+
+    if (IsRunningAlready())
+        return 0;
+    if (GetDisplayBitsPerPixel() <= 8) {
+        MessageBoxA(nullptr, "６万色以上のモードで起動してください", AppInfo.lpszTitle, MB_ICONERROR);
+        return 0;
+    }
+    if (!RegisterMainClass())
+        return 0;
+
+    HWND hWnd = CreateWindowExA(0, AppInfo.lpszClassName, AppInfo.lpszTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 120, 160, nullptr, nullptr, AppInfo.hInstance, nullptr);
+    if (!hWnd)
+        return 0;
+    AppInfo.hWnd = hWnd;
+    SetWindowLongA(hWnd, GWL_STYLE, GetWindowLongA(hWnd, GWL_STYLE) & kStyleMask);
+    SetWindowLongA(hWnd, GWL_EXSTYLE, GetWindowLongA(hWnd, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+
+    LoadSettings(hWnd);
+
+    RECT rc = CalcWindowRect(hWnd);
+    SetWindowPos(hWnd, Settings.bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, rc.left, rc.top, rc.right - rc.left,
+                 rc.bottom - rc.top, SWP_FRAMECHANGED);
+    ShowWindow(hWnd, nCmdShow);
+    UpdateWindow(hWnd);
+
+    MSG msg;
+    BOOL bResult;
+    while ((bResult = GetMessageA(&msg, nullptr, 0, 0)) != 0) {
+        if (bResult == -1)
+            return 0;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

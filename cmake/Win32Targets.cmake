@@ -1,0 +1,38 @@
+# Cross build: vespin.exe, the Win32 layer as a library, and the tests that run under Wine.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# No MinGW runtime DLLs beside the exe: everything static.
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+set(win_libraries user32 gdi32 comctl32 comdlg32 shell32 winmm advapi32 kernel32)
+list(FILTER win_sources EXCLUDE REGEX "/app/winmain_win\\.cpp$")
+add_library(vespin_win STATIC ${win_sources})
+target_link_libraries(vespin_win PUBLIC vespin_core ${win_libraries})
+
+set(resource_script ${CMAKE_SOURCE_DIR}/res/vespin.rc)
+add_executable(vespin WIN32 app/winmain_win.cpp ${resource_script})
+target_link_libraries(vespin PRIVATE vespin_win)
+
+# GoogleTest built with the cross compiler (the posix thread model gives it std::mutex).
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# In-process tests of the Win32 layer; the resources are linked in so bitmaps,
+# menus and dialogs load from the test module as they do from vespin.exe.
+file(GLOB win_tests CONFIGURE_DEPENDS tests/win/*.cpp)
+add_executable(vespin_wintests ${win_tests} ${resource_script})
+target_link_libraries(vespin_wintests PRIVATE vespin_win gtest)
+gtest_discover_tests(vespin_wintests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                     PROPERTIES RUN_SERIAL TRUE LABELS wine)
+
+# End-to-end tests: drive the real vespin.exe from outside, as a user would.
+file(GLOB e2e_tests CONFIGURE_DEPENDS tests/e2e/*.cpp)
+add_executable(vespin_e2e ${e2e_tests})
+target_link_libraries(vespin_e2e PRIVATE vespin_core gtest ${win_libraries})
+add_dependencies(vespin_e2e vespin)
+gtest_discover_tests(vespin_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                     PROPERTIES RUN_SERIAL TRUE LABELS "wine;e2e")

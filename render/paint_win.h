@@ -1,0 +1,6 @@
+// Painting the main window: character panel and calendar page, composed off-screen.
+#pragma once
+
+#include <windows.h>
+
+void PaintWindow(HWND hWnd, HDC hdc);

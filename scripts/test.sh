@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Vespin and runs every test: the host unit tests,
+# then the Win32 and end-to-end tests under Wine on a private Xvfb.
+# Ends with one line: "N passed, N failed".
+set -uo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh || exit 1
+source scripts/wine-env.sh
+
+passed=0
+failed=0
+log=$(mktemp /tmp/vespin-test.XXXXXX)
+trap 'vespin_session_stop; rm -f "$log"' EXIT
+
+# Adds the counts of one ctest run to the totals; a run that never reported counts as a failure.
+count_ctest() {
+  local line total bad
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -z "$line" ]; then
+    if grep -q 'No tests were found' "$log"; then return; fi
+    failed=$((failed + 1)); echo "test: $1 reported no result" >&2; return
+  fi
+  total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
+  bad=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+}
+
+run_ctest() {
+  local name=$1; shift
+  echo "== $name"
+  ctest "$@" --output-on-failure >"$log" 2>&1
+  grep -E '(Failed|\*\*\*|Not Run|Timeout)' "$log" | grep -vE '^\s*[0-9]+% tests' | head -40
+  sed -n '/The following tests FAILED/,$p' "$log" | head -60
+  count_ctest "$name"
+  grep -E 'tests passed, [0-9]+ tests? failed|No tests were found' "$log" | tail -n 1
+}
+
+build() {
+  cmake --preset "$1" >/dev/null && cmake --build --preset "$1" 2>&1 | grep -E 'error|warning|Error' | head -40
+  return "${PIPESTATUS[0]}"
+}
+
+echo "== build host"
+if build host; then
+  run_ctest "host unit tests" --test-dir build/host -j2
+else
+  failed=$((failed + 1)); echo "test: host build failed" >&2
+fi
+
+# The shipped program is the 32-bit build; check it is a static PE32 GUI program.
+echo "== build win32"
+if build win32; then
+  if scripts/check-exe.sh build/win32/bin/vespin.exe; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+else
+  failed=$((failed + 1)); echo "test: win32 build failed" >&2
+fi
+
+if [ "$VESPIN_PRESET" != win32 ]; then
+  echo "== build $VESPIN_PRESET (this kernel runs no 32-bit code; Wine runs the 64-bit build of the same sources)"
+  build "$VESPIN_PRESET" || { failed=$((failed + 1)); echo "test: $VESPIN_PRESET build failed" >&2; }
+fi
+
+if [ -f "build/$VESPIN_PRESET/bin/vespin.exe" ]; then
+  vespin_session_start 24 || exit 1
+  run_ctest "Wine tests (24-bit screen)" --test-dir "build/$VESPIN_PRESET" -E 'LowColour' --timeout 120
+  vespin_session_stop
+  vespin_session_start 8 || exit 1
+  run_ctest "Wine tests (8-bit screen)" --test-dir "build/$VESPIN_PRESET" -R 'LowColour' --timeout 120
+  vespin_session_stop
+fi
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,104 @@
+// Reads and writes the settings record in HKCU, all or nothing on load.
+#include "settings/registry_win.h"
+
+#include "app/appinfo_win.h"
+#include "settings/settings.h"
+#include "settings/state.h"
+
+int ReadRegDword(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, DWORD *pdwValue)
+{
+    HKEY hKey;
+    if (RegOpenKeyExA(hRoot, lpszSubKey, 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS)
+        return 0;
+    // Read into a zeroed word: a value of fewer than 4 bytes must not leave stale bytes.
+    DWORD dwValue = 0, dwType, cbData = sizeof(dwValue);
+    LONG lResult = RegQueryValueExA(hKey, lpszName, nullptr, &dwType, reinterpret_cast<BYTE *>(&dwValue), &cbData);
+    RegCloseKey(hKey);
+    if (lResult != ERROR_SUCCESS)
+        return 0;
+    *pdwValue = dwValue;
+    return 1;
+}
+
+int ReadRegString(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, LPSTR lpszBuffer, DWORD cbBuffer)
+{
+    lpszBuffer[0] = '\0';
+    HKEY hKey;
+    if (RegOpenKeyExA(hRoot, lpszSubKey, 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS)
+        return 0;
+    DWORD dwType, cbData = cbBuffer;
+    LONG lResult = RegQueryValueExA(hKey, lpszName, nullptr, &dwType, reinterpret_cast<BYTE *>(lpszBuffer), &cbData);
+    RegCloseKey(hKey);
+    if (lResult != ERROR_SUCCESS) {
+        lpszBuffer[0] = '\0';
+        return 0;
+    }
+    TerminateStoredString(lpszBuffer, cbBuffer, cbData);
+    return 1;
+}
+
+static int WriteRegValue(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, DWORD dwType, const void *pData, DWORD cbData)
+{
+    HKEY hKey;
+    DWORD dwDisposition;
+    if (RegCreateKeyExA(hRoot, lpszSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &hKey,
+                        &dwDisposition) != ERROR_SUCCESS)
+        return 0;
+    LONG lResult = RegSetValueExA(hKey, lpszName, 0, dwType, static_cast<const BYTE *>(pData), cbData);
+    RegCloseKey(hKey);
+    return lResult == ERROR_SUCCESS;
+}
+
+int WriteRegDword(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, DWORD dwValue)
+{
+    return WriteRegValue(hRoot, lpszSubKey, lpszName, REG_DWORD, &dwValue, sizeof(dwValue));
+}
+
+int WriteRegString(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, LPCSTR lpszValue)
+{
+    return WriteRegValue(hRoot, lpszSubKey, lpszName, REG_SZ, lpszValue, lstrlenA(lpszValue) + 1);
+}
+
+int LoadSettings(HWND hWndOwner)
+{
+    int bAllRead = 1;
+    for (const SettingField &field : SettingFields) {
+        int bRead;
+        if (field.kind == kSettingNumber) {
+            DWORD dwValue = 0;
+            bRead = ReadRegDword(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, &dwValue);
+            if (bRead)
+                *SettingNumber(&Settings, field) = static_cast<int32_t>(dwValue);
+        } else {
+            bRead = ReadRegString(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, SettingString(&Settings, field),
+                                  static_cast<DWORD>(field.cbSize));
+        }
+        bAllRead = bAllRead && bRead;
+    }
+    bSettingsLoaded = 1;
+    if (bAllRead) {
+        MendSettings(&Settings);
+        return 1;
+    }
+    SetDefaultSettings(&Settings);
+    SaveSettings(hWndOwner);
+    return 0;
+}
+
+int SaveSettings(HWND hWndOwner)
+{
+    int bAllWritten = 1;
+    for (const SettingField &field : SettingFields) {
+        int bWritten;
+        if (field.kind == kSettingNumber)
+            bWritten = WriteRegDword(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName,
+                                     static_cast<DWORD>(*SettingNumber(&Settings, field)));
+        else
+            bWritten = WriteRegString(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName,
+                                      SettingString(&Settings, field));
+        bAllWritten = bAllWritten && bWritten;
+    }
+    if (!bAllWritten)
+        MessageBoxA(hWndOwner, "レジストリ書き込みに失敗しました", AppInfo.lpszTitle, MB_ICONWARNING | MB_OK);
+    return bAllWritten;
+}

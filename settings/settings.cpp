@@ -1,0 +1,80 @@
+// The settings record, its field table, defaults and the mend applied after loading.
+#include "settings/settings.h"
+
+#include <cstring>
+
+SettingsRecord Settings;
+
+const char kSettingsKeyPath[] = "Software\\Brimholt\\Vespin\\Option";
+const char kDefaultFontFace[] = "ＭＳ ゴシック";
+
+#define NUMBER_FIELD(name) {#name, kSettingNumber, offsetof(SettingsRecord, name), sizeof(int32_t)}
+#define STRING_FIELD(name) {#name, kSettingString, offsetof(SettingsRecord, name), sizeof(SettingsRecord::name)}
+
+const SettingField SettingFields[kSettingFieldCount] = {
+    NUMBER_FIELD(nWindowX),       NUMBER_FIELD(nWindowY),     NUMBER_FIELD(bStatus),
+    NUMBER_FIELD(nDrawChara),     STRING_FIELD(szCurrentWave), NUMBER_FIELD(bTopMost),
+    NUMBER_FIELD(bAwayTaskBar),   NUMBER_FIELD(bTaskTrayNoIcon), NUMBER_FIELD(bFix),
+    NUMBER_FIELD(nWindowPos),     NUMBER_FIELD(nCalendarPos), STRING_FIELD(szFont),
+    NUMBER_FIELD(b24),            NUMBER_FIELD(bSecond),      NUMBER_FIELD(b6),
+    NUMBER_FIELD(bAlarm),         NUMBER_FIELD(bAlarm30),     STRING_FIELD(szWave),
+    STRING_FIELD(szWave30),       NUMBER_FIELD(nTransparentCal), NUMBER_FIELD(bChara0),
+    NUMBER_FIELD(bChara1),        NUMBER_FIELD(bChara2),      NUMBER_FIELD(nChangeTiming),
+    NUMBER_FIELD(bRandom),        NUMBER_FIELD(nTransparent), NUMBER_FIELD(nHourOld),
+    NUMBER_FIELD(nMinuteOld),
+};
+
+#undef NUMBER_FIELD
+#undef STRING_FIELD
+
+void SetDefaultSettings(SettingsRecord *pRec)
+{
+    std::memset(pRec, 0, sizeof(*pRec));
+    pRec->bChara0 = 1;
+    pRec->bChara1 = 1;
+    pRec->bChara2 = 1;
+    pRec->nTransparent = 0;
+    pRec->nTransparentCal = 40;
+    std::strcpy(pRec->szFont, kDefaultFontFace);
+    pRec->nCalendarPos = 3;
+    pRec->bStatus = 1;
+}
+
+void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead)
+{
+    if (cbBuffer == 0)
+        return;
+    pszBuffer[cbRead < cbBuffer ? cbRead : cbBuffer - 1] = '\0';
+}
+
+static void Clamp(int32_t *pValue, int32_t nLow, int32_t nHigh)
+{
+    if (*pValue < nLow)
+        *pValue = nLow;
+    else if (*pValue > nHigh)
+        *pValue = nHigh;
+}
+
+static void ReplaceOutside(int32_t *pValue, int32_t nLow, int32_t nHigh, int32_t nReplacement)
+{
+    if (*pValue < nLow || *pValue > nHigh)
+        *pValue = nReplacement;
+}
+
+void MendSettings(SettingsRecord *pRec)
+{
+    // Blend factors: the nearest valid percentage.
+    Clamp(&pRec->nTransparent, 0, 100);
+    Clamp(&pRec->nTransparentCal, 0, 100);
+    // Codes: the value whose behaviour an unknown code already had
+    // (free placement, no rotation) or the default page position.
+    ReplaceOutside(&pRec->nWindowPos, 0, 4, 0);
+    ReplaceOutside(&pRec->nChangeTiming, 0, 13, 13);
+    ReplaceOutside(&pRec->nCalendarPos, 0, 3, 3);
+    // An index of the three characters: the remainder keeps the in-turn order.
+    pRec->nDrawChara %= 3;
+    if (pRec->nDrawChara < 0)
+        pRec->nDrawChara += 3;
+    Clamp(&pRec->nHourOld, 0, 23);
+    Clamp(&pRec->nMinuteOld, 0, 59);
+}

@@ -1,0 +1,76 @@
+// The persisted options record, its field table, defaults and the rules applied after loading.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The 28 fields in store order; the names are the registry value names.
+struct SettingsRecord {
+    int32_t nWindowX;
+    int32_t nWindowY;
+    int32_t bStatus;
+    int32_t nDrawChara;
+    char szCurrentWave[260];
+    int32_t bTopMost;
+    int32_t bAwayTaskBar;
+    int32_t bTaskTrayNoIcon;
+    int32_t bFix;
+    int32_t nWindowPos;
+    int32_t nCalendarPos;
+    char szFont[256];
+    int32_t b24;
+    int32_t bSecond;
+    int32_t b6;
+    int32_t bAlarm;
+    int32_t bAlarm30;
+    char szWave[260];
+    char szWave30[260];
+    int32_t nTransparentCal;
+    int32_t bChara0;
+    int32_t bChara1;
+    int32_t bChara2;
+    int32_t nChangeTiming;
+    int32_t bRandom;
+    int32_t nTransparent;
+    int32_t nHourOld;
+    int32_t nMinuteOld;
+};
+
+extern SettingsRecord Settings;
+
+enum SettingKind { kSettingNumber, kSettingString };
+
+struct SettingField {
+    const char *pszName;
+    SettingKind kind;
+    size_t offset;  // into SettingsRecord
+    size_t cbSize;  // 4 for numbers, the buffer size for strings
+};
+
+constexpr int kSettingFieldCount = 28;
+extern const SettingField SettingFields[kSettingFieldCount];
+
+// Registry location of the store, under the current user.
+extern const char kSettingsKeyPath[];
+// "ＭＳ ゴシック", the face used when nothing else is stored.
+extern const char kDefaultFontFace[];
+
+inline int32_t *SettingNumber(SettingsRecord *pRec, const SettingField &field)
+{
+    return reinterpret_cast<int32_t *>(reinterpret_cast<char *>(pRec) + field.offset);
+}
+inline char *SettingString(SettingsRecord *pRec, const SettingField &field)
+{
+    return reinterpret_cast<char *>(pRec) + field.offset;
+}
+
+// Everything zero or empty, then the few fields whose default is not.
+void SetDefaultSettings(SettingsRecord *pRec);
+
+// Forces a NUL inside a string read back from the store: cbRead bytes arrived
+// in a buffer of cbBuffer bytes, possibly without their terminator.
+void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead);
+
+// Values from a hand-edited store can lie outside the ranges the program uses
+// as indexes and blend factors; this brings them in. In-range values are untouched.
+void MendSettings(SettingsRecord *pRec);

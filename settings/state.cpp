@@ -1,0 +1,15 @@
+// Run-time state globals.
+#include "settings/state.h"
+
+unsigned int uTimer1;
+unsigned int uTimer2;
+int nBlinkStep;
+int bDragging;
+IntPoint ptDragOffset;
+IntPoint ptDragStart;
+int bChimeReady;
+int bInProperty;
+int bInAbout;
+int bClockPageReady;
+int bCharaPageReady;
+int bSettingsLoaded;

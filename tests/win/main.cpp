@@ -1,0 +1,14 @@
+// Test entry for the in-process Win32 tests: the application record as WinMain fills it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/appinfo_win.h"
+
+int main(int argc, char **argv)
+{
+    AppInfo.lpszClassName = "Vespin_Class";
+    AppInfo.lpszTitle = "Vespin";
+    AppInfo.hInstance = GetModuleHandleA(nullptr);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
