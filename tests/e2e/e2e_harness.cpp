@@ -1,0 +1,190 @@
+// Launching vespin.exe and reading its registry store from outside.
+#include "tests/e2e/e2e_harness.h"
+
+#include "settings/settings.h"
+
+namespace e2e {
+
+bool WaitFor(const std::function<bool()> &pred, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (pred())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(20);
+    }
+}
+
+void DeleteSettingsKey()
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brimholt");
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Brimholt");
+}
+
+bool SettingsKeyExists()
+{
+    HKEY hKey;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(hKey);
+    return true;
+}
+
+bool ReadDword(const char *pszName, DWORD *pdwValue)
+{
+    DWORD cb = sizeof(*pdwValue);
+    return RegGetValueA(HKEY_CURRENT_USER, kSettingsKeyPath, pszName, RRF_RT_REG_DWORD, nullptr, pdwValue, &cb) ==
+           ERROR_SUCCESS;
+}
+
+bool ReadString(const char *pszName, std::string *pText)
+{
+    char buffer[1024];
+    DWORD cb = sizeof(buffer);
+    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKeyPath, pszName, RRF_RT_REG_SZ, nullptr, buffer, &cb) !=
+        ERROR_SUCCESS)
+        return false;
+    *pText = buffer;
+    return true;
+}
+
+void WriteDword(const char *pszName, DWORD dwValue)
+{
+    RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKeyPath, pszName, REG_DWORD, &dwValue, sizeof(dwValue));
+}
+
+void WriteString(const char *pszName, const char *pszValue)
+{
+    RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKeyPath, pszName, REG_SZ, pszValue, lstrlenA(pszValue) + 1);
+}
+
+int CountSettingsValues()
+{
+    HKEY hKey;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return 0;
+    DWORD dwValues = 0;
+    RegQueryInfoKeyA(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &dwValues, nullptr, nullptr,
+                     nullptr, nullptr);
+    RegCloseKey(hKey);
+    return static_cast<int>(dwValues);
+}
+
+void WriteDefaultSettings()
+{
+    SettingsRecord rec;
+    SetDefaultSettings(&rec);
+    for (const SettingField &field : SettingFields) {
+        if (field.kind == kSettingNumber)
+            WriteDword(field.pszName, static_cast<DWORD>(*SettingNumber(&rec, field)));
+        else
+            WriteString(field.pszName, SettingString(&rec, field));
+    }
+}
+
+HWND FindVespinWindow()
+{
+    return FindWindowA("Vespin_Class", "Vespin");
+}
+
+struct BoxSearch {
+    DWORD dwProcessId;
+    HWND hFound;
+};
+
+static BOOL CALLBACK FindBoxProc(HWND hWnd, LPARAM lParam)
+{
+    BoxSearch *search = reinterpret_cast<BoxSearch *>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hWnd, &pid);
+    char cls[64], title[64];
+    GetClassNameA(hWnd, cls, sizeof(cls));
+    GetWindowTextA(hWnd, title, sizeof(title));
+    if (pid == search->dwProcessId && lstrcmpA(cls, "#32770") == 0 && lstrcmpA(title, "Vespin") == 0 &&
+        IsWindowVisible(hWnd)) {
+        search->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindMessageBox(DWORD dwProcessId)
+{
+    BoxSearch search = {dwProcessId, nullptr};
+    EnumWindows(FindBoxProc, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+std::string MessageBoxText(HWND hBox)
+{
+    char text[512] = "";
+    GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text));
+    return text;
+}
+
+std::string ExePath(const char *pszName)
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof(path));
+    std::string dir(path);
+    dir.erase(dir.find_last_of('\\') + 1);
+    return dir + pszName;
+}
+
+Vespin::~Vespin()
+{
+    if (Running()) {
+        TerminateProcess(pi.hProcess, 1);
+        WaitForSingleObject(pi.hProcess, 5000);
+    }
+    if (pi.hProcess) {
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+    }
+}
+
+bool Vespin::Start(bool waitForWindow)
+{
+    std::string cmd = "\"" + ExePath("vespin.exe") + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    if (!waitForWindow)
+        return true;
+    return WaitFor([this] {
+        HWND h = FindVespinWindow();
+        DWORD pid = 0;
+        if (h)
+            GetWindowThreadProcessId(h, &pid);
+        if (h && pid == pi.dwProcessId && IsWindowVisible(h)) {
+            hWnd = h;
+            return true;
+        }
+        return false;
+    });
+}
+
+bool Vespin::Running() const
+{
+    return pi.hProcess && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+int Vespin::WaitExit(DWORD timeoutMs)
+{
+    if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(pi.hProcess, &code);
+    return static_cast<int>(code);
+}
+
+int Vespin::Exit()
+{
+    PostMessageA(hWnd, WM_COMMAND, 40003, 0);
+    return WaitExit();
+}
+
+}  // namespace e2e

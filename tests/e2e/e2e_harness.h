@@ -1,0 +1,54 @@
+// Helpers for driving the real vespin.exe from a test process: launch, find its
+// window, read its settings from the registry, answer its message boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace e2e {
+
+// Polls pred every 20 ms until it holds or timeoutMs passes.
+bool WaitFor(const std::function<bool()> &pred, DWORD timeoutMs = 10000);
+
+// The settings key and its values, read and written directly.
+void DeleteSettingsKey();
+bool SettingsKeyExists();
+bool ReadDword(const char *pszName, DWORD *pdwValue);
+bool ReadString(const char *pszName, std::string *pText);
+void WriteDword(const char *pszName, DWORD dwValue);
+void WriteString(const char *pszName, const char *pszValue);
+int CountSettingsValues();
+// Writes the 28 defaults, then the given overrides, as a stored record.
+void WriteDefaultSettings();
+
+// Main window of a running copy, or null.
+HWND FindVespinWindow();
+
+// A message box (dialog class) with the caption "Vespin" owned by process pid.
+HWND FindMessageBox(DWORD dwProcessId);
+std::string MessageBoxText(HWND hBox);
+
+class Vespin {
+public:
+    Vespin() = default;
+    ~Vespin();
+    Vespin(const Vespin &) = delete;
+    Vespin &operator=(const Vespin &) = delete;
+
+    // Starts vespin.exe; with waitForWindow, returns once its main window is shown.
+    bool Start(bool waitForWindow = true);
+    // Ends it through its own exit command; returns the exit code (or -1 on timeout).
+    int Exit();
+    // Waits for the process to end by itself; returns the exit code (or -1).
+    int WaitExit(DWORD timeoutMs = 10000);
+    bool Running() const;
+
+    HWND hWnd = nullptr;
+    PROCESS_INFORMATION pi = {};
+};
+
+std::string ExePath(const char *pszName);
+
+}  // namespace e2e
