@@ -36,3 +36,6 @@ target_link_libraries(vespin_e2e PRIVATE vespin_core gtest ${win_libraries})
 add_dependencies(vespin_e2e vespin)
 gtest_discover_tests(vespin_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                      PROPERTIES RUN_SERIAL TRUE LABELS "wine;e2e")
+
+# Sends the exit command to a running copy (the run script uses it).
+add_executable(vespinctl tools/win/vespinctl.cpp)

@@ -64,7 +64,7 @@ vespin_xvfb_start() {
 }
 
 vespin_xvfb_stop() {
-  [ -n "${VESPIN_XVFB_PID:-}" ] && kill "$VESPIN_XVFB_PID" 2>/dev/null && wait "$VESPIN_XVFB_PID" 2>/dev/null
+  if [ -n "${VESPIN_XVFB_PID:-}" ]; then kill "$VESPIN_XVFB_PID" 2>/dev/null; wait "$VESPIN_XVFB_PID" 2>/dev/null || true; fi
   VESPIN_XVFB_PID=
 }
 
@@ -72,7 +72,7 @@ vespin_xvfb_stop() {
 # services, then the server is kept alive so each test starts warm. $1: depth.
 vespin_session_start() {
   vespin_prefix_init
-  vespin_wineserver -k 2>/dev/null
+  vespin_wineserver -k 2>/dev/null || true
   vespin_xvfb_start "${1:-24}" || return 1
   vespin_wineserver -p || return 1
   timeout 120 "$VESPIN_WINE" cmd /c exit >/dev/null 2>&1
@@ -80,7 +80,7 @@ vespin_session_start() {
 }
 
 vespin_session_stop() {
-  vespin_wineserver -k 2>/dev/null
-  vespin_wineserver -w 2>/dev/null
+  vespin_wineserver -k 2>/dev/null || true
+  vespin_wineserver -w 2>/dev/null || true
   vespin_xvfb_stop
 }

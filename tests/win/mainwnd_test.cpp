@@ -1,0 +1,166 @@
+// The main window procedure on a real window: the blink state machine, the
+// command table, the menu check mark and what destruction saves.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/mainwnd_win.h"
+#include "res/resource.h"
+#include "settings/registry_win.h"
+#include "settings/settings.h"
+#include "settings/state.h"
+#include "tests/win/win_test_util.h"
+
+namespace {
+
+class MainWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        wintest::DeleteSettingsKey();
+        static ATOM atom;
+        if (!atom) {
+            WNDCLASSEXA wc = {};
+            wc.cbSize = sizeof(wc);
+            wc.style = CS_DBLCLKS;
+            wc.lpfnWndProc = MainWndProc;
+            wc.hInstance = GetModuleHandleA(nullptr);
+            wc.lpszClassName = "VespinTest_Class";
+            atom = RegisterClassExA(&wc);
+        }
+        SetDefaultSettings(&Settings);
+        bSettingsLoaded = 1;
+        uTimer1 = uTimer2 = 0;
+        nBlinkStep = 0;
+        hWnd = CreateWindowExA(0, "VespinTest_Class", "VespinTest", WS_POPUP, 0, 0, 120, 160, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(hWnd, nullptr);
+    }
+    void TearDown() override
+    {
+        if (IsWindow(hWnd))
+            DestroyWindow(hWnd);
+        wintest::PumpMessages();
+        wintest::DeleteSettingsKey();
+    }
+    LRESULT Command(WORD wId) { return SendMessageA(hWnd, WM_COMMAND, wId, 0); }
+
+    HWND hWnd = nullptr;
+};
+
+TEST_F(MainWindow, CreationStartsTimerOneAndAnIdleBlink)
+{
+    EXPECT_NE(uTimer1, 0u);
+    EXPECT_EQ(uTimer2, 0u);
+    EXPECT_EQ(nBlinkStep, -1);
+}
+
+TEST_F(MainWindow, BlinkRunsFiveStepsThenIdles)
+{
+    // About one tick in three starts a blink; a hundred ticks without one is not chance.
+    for (int i = 0; i < 100 && nBlinkStep == -1; ++i)
+        SendMessageA(hWnd, WM_TIMER, uTimer1, 0);
+    ASSERT_EQ(nBlinkStep, 0);
+    ASSERT_NE(uTimer2, 0u);
+    SendMessageA(hWnd, WM_TIMER, uTimer1, 0);
+    EXPECT_EQ(nBlinkStep, 0) << "timer 1 does not advance a running blink";
+    for (int step = 1; step <= 4; ++step) {
+        SendMessageA(hWnd, WM_TIMER, uTimer2, 0);
+        EXPECT_EQ(nBlinkStep, step);
+    }
+    SendMessageA(hWnd, WM_TIMER, uTimer2, 0);
+    EXPECT_EQ(nBlinkStep, -1);
+    EXPECT_EQ(uTimer2, 0u);
+}
+
+TEST_F(MainWindow, CommandTable)
+{
+    struct Case {
+        WORD wId;
+        LRESULT result;
+        int32_t nDrawChara;
+    } cases[] = {
+        {IDM_CHARA2, 1, 2}, {IDM_CHARA0, 1, 0}, {IDM_CHARA1, 1, 1}, {40004, 0, 1}, {40009, 0, 1}, {1, 0, 1},
+    };
+    Settings.bChara1 = 0;  // the commands ignore the rotation flags
+    for (const Case &c : cases) {
+        EXPECT_EQ(Command(c.wId), c.result) << c.wId;
+        EXPECT_EQ(Settings.nDrawChara, c.nDrawChara) << c.wId;
+    }
+}
+
+TEST_F(MainWindow, CalendarCommandTogglesLikeADoubleClick)
+{
+    Settings.bStatus = 0;
+    Settings.nCalendarPos = 3;
+    Settings.nWindowX = 500;
+    EXPECT_EQ(Command(IDM_CALENDAR), 1);
+    EXPECT_EQ(Settings.bStatus, 0) << "the toggle waits for the posted double click";
+    wintest::PumpMessages();
+    EXPECT_EQ(Settings.bStatus, 1);
+    EXPECT_EQ(Settings.nWindowX, 380);
+}
+
+TEST_F(MainWindow, PropertiesWhileOpenDoNothingAndAFailedSheetRestoresTheRecord)
+{
+    bInProperty = 1;
+    EXPECT_EQ(Command(IDM_PROPERTY), 1);
+    EXPECT_EQ(bInProperty, 1);
+    bInProperty = 0;
+    Settings.nDrawChara = 2;
+    EXPECT_EQ(Command(IDM_PROPERTY), 1);
+    EXPECT_EQ(bInProperty, 0);
+    EXPECT_EQ(Settings.nDrawChara, 2);
+    EXPECT_EQ(wintest::CountSettingsValues(), 0) << "a sheet not accepted saves nothing";
+}
+
+TEST_F(MainWindow, MenuCheckMarkFollowsThePageOnlyForTheTopPopup)
+{
+    HMENU hMenu = CreatePopupMenu();
+    AppendMenuA(hMenu, MF_STRING, IDM_CALENDAR, "calendar");
+    struct Case {
+        int32_t bStatus;
+        LPARAM lParam;
+        UINT expected;
+    } cases[] = {
+        {1, MAKELPARAM(0, 0), MF_CHECKED}, {0, MAKELPARAM(0, 0), MF_UNCHECKED},
+        {1, MAKELPARAM(1, 0), MF_UNCHECKED},  // a submenu position
+        {1, MAKELPARAM(0, 1), MF_UNCHECKED},  // the window menu
+    };
+    for (const Case &c : cases) {
+        CheckMenuItem(hMenu, IDM_CALENDAR, MF_BYCOMMAND | MF_UNCHECKED);
+        Settings.bStatus = c.bStatus;
+        SendMessageA(hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), c.lParam);
+        EXPECT_EQ(GetMenuState(hMenu, IDM_CALENDAR, MF_BYCOMMAND) & MF_CHECKED, c.expected);
+    }
+    DestroyMenu(hMenu);
+}
+
+TEST_F(MainWindow, EndSessionSavesOnlyWhenItReallyEnds)
+{
+    SendMessageA(hWnd, WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(wintest::CountSettingsValues(), 0);
+    SendMessageA(hWnd, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(wintest::CountSettingsValues(), 28);
+}
+
+TEST_F(MainWindow, DestroySavesALoadedRecordAndStopsTheTimers)
+{
+    Settings.nWindowX = 321;
+    DestroyWindow(hWnd);
+    DWORD dw = 0;
+    EXPECT_TRUE(wintest::GetDword("nWindowX", &dw));
+    EXPECT_EQ(dw, 321u);
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 0u);
+}
+
+TEST_F(MainWindow, DestroyBeforeAnyLoadSavesNothing)
+{
+    bSettingsLoaded = 0;
+    DestroyWindow(hWnd);
+    EXPECT_EQ(wintest::CountSettingsValues(), 0);
+    bSettingsLoaded = 1;
+}
+
+}  // namespace
