@@ -30,7 +30,7 @@ run_ctest() {
   local name=$1; shift
   echo "== $name"
   ctest "$@" --output-on-failure >"$log" 2>&1
-  grep -E '(Failed|\*\*\*|Not Run|Timeout)' "$log" | grep -vE '^\s*[0-9]+% tests' | head -40
+  grep -E '\*\*\*(Failed|Timeout|Exception)|Not Run' "$log" | head -40
   sed -n '/The following tests FAILED/,$p' "$log" | head -60
   count_ctest "$name"
   grep -E 'tests passed, [0-9]+ tests? failed|No tests were found' "$log" | tail -n 1
