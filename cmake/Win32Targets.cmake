@@ -15,10 +15,20 @@ set(resource_script ${CMAKE_SOURCE_DIR}/res/vespin.rc)
 add_executable(vespin WIN32 app/winmain_win.cpp ${resource_script})
 target_link_libraries(vespin PRIVATE vespin_win)
 
+# Sends the exit command to a running copy (the run script uses it).
+add_executable(vespinctl tools/win/vespinctl.cpp)
+
+# The tests need GoogleTest's sources (Debian's googletest package); a plain
+# Windows build of the program skips them.
+set(VESPIN_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for the Windows tests")
+if(NOT EXISTS ${VESPIN_GTEST_SOURCE}/CMakeLists.txt)
+  return()
+endif()
+
 # GoogleTest built with the cross compiler (the posix thread model gives it std::mutex).
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${VESPIN_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
 
 # In-process tests of the Win32 layer; the resources are linked in so bitmaps,
@@ -36,6 +46,3 @@ target_link_libraries(vespin_e2e PRIVATE vespin_core gtest ${win_libraries})
 add_dependencies(vespin_e2e vespin)
 gtest_discover_tests(vespin_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                      PROPERTIES RUN_SERIAL TRUE LABELS "wine;e2e")
-
-# Sends the exit command to a running copy (the run script uses it).
-add_executable(vespinctl tools/win/vespinctl.cpp)
