@@ -162,6 +162,7 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         Repaint(hWnd);
         return 0;
     case WM_RBUTTONDOWN: OnRightButtonDown(hWnd, lParam); return 0;
+    case WM_CAPTURECHANGED: DragCaptureLost(hWnd, reinterpret_cast<HWND>(lParam)); return 0;
     case WM_TRAYNOTIFY: OnTrayNotify(hWnd, wParam, lParam); return 0;
     default: return DefWindowProcA(hWnd, uMsg, wParam, lParam);
     }

@@ -14,3 +14,5 @@ void DragStart(HWND hWnd, LPARAM lParam);
 void DragStep(HWND hWnd);
 void DragEnd(HWND hWnd);
 void DragCancel(HWND hWnd);
+// The capture went to hWndNew (WM_CAPTURECHANGED): a running drag ends where the window stands.
+void DragCaptureLost(HWND hWnd, HWND hWndNew);

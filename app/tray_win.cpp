@@ -1,6 +1,55 @@
-// Tray icon and context menu: not yet present.
+// The tray icon and the context menu that it and the window open.
 #include "app/tray_win.h"
 
-void SetTrayIcon(HWND, BOOL) {}
-void OnTrayNotify(HWND, WPARAM, LPARAM) {}
-void TrackContextMenu(HWND, POINT) {}
+#include <shellapi.h>
+
+#include "app/appinfo_win.h"
+#include "res/resource.h"
+
+#ifndef _WIN64
+static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "the tray record is the first, 88-byte layout");
+#endif
+
+// The first layout's tip holds 64 characters.
+static const int kTipLength = 64;
+
+void SetTrayIcon(HWND hWnd, BOOL bShow)
+{
+    NOTIFYICONDATAA nid = {};
+    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    nid.hWnd = hWnd;
+    nid.uID = TRAY_ICON_ID;
+    if (!bShow) {
+        Shell_NotifyIconA(NIM_DELETE, &nid);
+        return;
+    }
+    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    nid.uCallbackMessage = WM_TRAYNOTIFY;
+    nid.hIcon = LoadIconA(AppInfo.hInstance, MAKEINTRESOURCEA(IDI_VESPIN));
+    lstrcpynA(nid.szTip, AppInfo.lpszTitle, kTipLength);
+    Shell_NotifyIconA(NIM_ADD, &nid);
+}
+
+void OnTrayNotify(HWND hWnd, WPARAM wParam, LPARAM lParam)
+{
+    if (wParam != TRAY_ICON_ID)
+        return;
+    if (lParam == WM_RBUTTONDOWN) {
+        SetForegroundWindow(hWnd);
+        POINT pt;
+        GetCursorPos(&pt);
+        TrackContextMenu(hWnd, pt);
+    } else if (lParam == WM_LBUTTONDOWN) {
+        SetForegroundWindow(hWnd);
+    }
+}
+
+void TrackContextMenu(HWND hWnd, POINT pt)
+{
+    HMENU hMenu = LoadMenuA(AppInfo.hInstance, MAKEINTRESOURCEA(IDR_CONTEXTMENU));
+    if (!hMenu)
+        return;
+    TrackPopupMenu(GetSubMenu(hMenu, 0), TPM_RIGHTBUTTON, pt.x, pt.y, 0, hWnd, nullptr);
+    // Loaded afresh for every opening, so freed after every opening.
+    DestroyMenu(hMenu);
+}

@@ -5,6 +5,7 @@
 #include "app/appinfo_win.h"
 #include "app/mainwnd_win.h"
 #include "app/placement_win.h"
+#include "app/tray_win.h"
 #include "res/resource.h"
 #include "settings/registry_win.h"
 #include "settings/settings.h"
@@ -74,6 +75,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow
     SetWindowLongA(hWnd, GWL_EXSTYLE, GetWindowLongA(hWnd, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
 
     LoadSettings(hWnd);
+    if (Settings.bTaskTrayNoIcon) SetTrayIcon(hWnd, FALSE);
 
     RECT rc = CalcWindowRect(hWnd);
     SetWindowPos(hWnd, Settings.bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, rc.left, rc.top, rc.right - rc.left,

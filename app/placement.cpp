@@ -1,0 +1,102 @@
+// Window size, mode corners, the move area beside the taskbar, the fit and the drag clamp.
+#include "app/placement.h"
+
+#include <limits>
+
+namespace {
+
+constexpr int64_t kMin32 = std::numeric_limits<int32_t>::min();
+constexpr int64_t kMax32 = std::numeric_limits<int32_t>::max();
+
+// Stored positions come from a hand-editable registry, so sums are taken in
+// 64 bits and only brought back to 32 bits once they are known to fit.
+int32_t Saturate(int64_t value)
+{
+    return static_cast<int32_t>(value < kMin32 ? kMin32 : value > kMax32 ? kMax32 : value);
+}
+
+// An origin whose far edge would pass the 32-bit range is pulled back so the
+// rectangle keeps its size and stays representable.
+int32_t OriginKeepingExtent(int32_t origin, int32_t extent)
+{
+    return static_cast<int64_t>(origin) + extent > kMax32 ? static_cast<int32_t>(kMax32 - extent) : origin;
+}
+
+}  // namespace
+
+PlacePoint CalcWindowSize(int32_t bStatus, int32_t nCalendarPos)
+{
+    if (bStatus == 0)
+        return {kPanelWidth, kPanelHeight};
+    // Odd codes put the page beside the character, even codes above or below.
+    return (nCalendarPos & 1) ? PlacePoint{2 * kPanelWidth, kPanelHeight} : PlacePoint{kPanelWidth, 2 * kPanelHeight};
+}
+
+PlaceRect AreaBesideTaskbar(uintptr_t nFound, const PlaceRect &taskbar, int32_t cxScreen, int32_t cyScreen)
+{
+    const PlaceRect &t = taskbar;
+    if (nFound == 0 || t.right <= t.left || t.bottom <= t.top)
+        return {0, 0, cxScreen, cyScreen};
+    if (t.bottom < cyScreen)
+        return {0, t.bottom, cxScreen, cyScreen};
+    if (t.top > 0)
+        return {0, 0, cxScreen, t.top};
+    if (t.left > 0)
+        return {0, 0, t.left, cyScreen};
+    return {t.right, 0, cxScreen, cyScreen};
+}
+
+PlaceRect CalcPlacementRect(const SettingsRecord &settings, const PlaceRect &area)
+{
+    const PlacePoint size = CalcWindowSize(settings.bStatus, settings.nCalendarPos);
+    int32_t x = settings.nWindowX;
+    int32_t y = settings.nWindowY;
+    switch (settings.nWindowPos) {
+    case kWindowPosTopLeft: x = area.left; y = area.top; break;
+    case kWindowPosTopRight: x = area.right; y = area.top; break;
+    case kWindowPosBottomLeft: x = area.left; y = area.bottom; break;
+    case kWindowPosBottomRight: x = area.right; y = area.bottom; break;
+    default: break;
+    }
+    x = OriginKeepingExtent(x, size.x);
+    y = OriginKeepingExtent(y, size.y);
+    return {x, y, x + size.x, y + size.y};
+}
+
+PlaceRect FitRectIntoArea(const PlaceRect &rc, const PlaceRect &area)
+{
+    int64_t left = rc.left, top = rc.top, right = rc.right, bottom = rc.bottom;
+    if (left < area.left) {
+        right += area.left - left;
+        left = area.left;
+    }
+    if (right > area.right) {
+        left -= right - area.right;
+        right = area.right;
+    }
+    if (top < area.top) {
+        bottom += area.top - top;
+        top = area.top;
+    }
+    if (bottom > area.bottom) {
+        top -= bottom - area.bottom;
+        bottom = area.bottom;
+    }
+    return {Saturate(left), Saturate(top), Saturate(right), Saturate(bottom)};
+}
+
+PlacePoint ClampDragPosition(const PlacePoint &cursor, const PlacePoint &offset, int32_t width, int32_t height,
+                             const PlaceRect &area)
+{
+    int64_t x = static_cast<int64_t>(cursor.x) - offset.x;
+    int64_t y = static_cast<int64_t>(cursor.y) - offset.y;
+    if (x < area.left)
+        x = area.left;
+    if (x + width >= area.right)
+        x = static_cast<int64_t>(area.right) - width;
+    if (y < area.top)
+        y = area.top;
+    if (y + height >= area.bottom)
+        y = static_cast<int64_t>(area.bottom) - height;
+    return {Saturate(x), Saturate(y)};
+}

@@ -1,0 +1,51 @@
+// Rectangle arithmetic of window placement and dragging, free of any platform call.
+#pragma once
+
+#include <cstdint>
+
+#include "settings/settings.h"
+
+// Left, top, right, bottom; right and bottom exclusive.
+struct PlaceRect {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+};
+
+struct PlacePoint {
+    int32_t x;
+    int32_t y;
+};
+
+// Placement modes of nWindowPos; any other value is free.
+enum WindowPosMode {
+    kWindowPosFree = 0,
+    kWindowPosTopLeft = 1,
+    kWindowPosTopRight = 2,
+    kWindowPosBottomLeft = 3,
+    kWindowPosBottomRight = 4,
+};
+
+constexpr int32_t kPanelWidth = 120;
+constexpr int32_t kPanelHeight = 160;
+
+// The window's width and height for the page state and side.
+PlacePoint CalcWindowSize(int32_t bStatus, int32_t nCalendarPos);
+
+// The screen beside the taskbar. nFound is what the taskbar query returned and
+// taskbar its rectangle; without a usable answer the whole screen is the area.
+PlaceRect AreaBesideTaskbar(uintptr_t nFound, const PlaceRect &taskbar, int32_t cxScreen, int32_t cyScreen);
+
+// Size from the page, position from the mode: the corner modes put the area's
+// corner point itself at the window's top-left; the fit pulls it in afterwards.
+PlaceRect CalcPlacementRect(const SettingsRecord &settings, const PlaceRect &area);
+
+// The same rectangle, shifted into the area; a rectangle larger than the area
+// ends with its right and bottom edges on the area's.
+PlaceRect FitRectIntoArea(const PlaceRect &rc, const PlaceRect &area);
+
+// Where a drag puts the window's top-left corner: the cursor minus the grip
+// offset, held inside the area.
+PlacePoint ClampDragPosition(const PlacePoint &cursor, const PlacePoint &offset, int32_t width, int32_t height,
+                             const PlaceRect &area);
