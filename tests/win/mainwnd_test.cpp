@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/mainwnd_win.h"
 #include "res/resource.h"
 #include "settings/registry_win.h"
 #include "settings/settings.h"
@@ -17,29 +16,17 @@ protected:
     void SetUp() override
     {
         wintest::DeleteSettingsKey();
-        static ATOM atom;
-        if (!atom) {
-            WNDCLASSEXA wc = {};
-            wc.cbSize = sizeof(wc);
-            wc.style = CS_DBLCLKS;
-            wc.lpfnWndProc = MainWndProc;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = "VespinTest_Class";
-            atom = RegisterClassExA(&wc);
-        }
         SetDefaultSettings(&Settings);
-        bSettingsLoaded = 1;
         uTimer1 = uTimer2 = 0;
         nBlinkStep = 0;
-        hWnd = CreateWindowExA(0, "VespinTest_Class", "VespinTest", WS_POPUP, 0, 0, 120, 160, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+        hWnd = wintest::CreateMainWindow(0, 0);
         ASSERT_NE(hWnd, nullptr);
+        bSettingsLoaded = 1;
     }
     void TearDown() override
     {
         if (IsWindow(hWnd))
-            DestroyWindow(hWnd);
-        wintest::PumpMessages();
+            wintest::DestroyMainWindow(hWnd);
         wintest::DeleteSettingsKey();
     }
     LRESULT Command(WORD wId) { return SendMessageA(hWnd, WM_COMMAND, wId, 0); }

@@ -8,7 +8,7 @@
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/state.h"
-#include "tests/win/main_window_harness.h"
+#include "tests/win/win_test_util.h"
 
 namespace {
 

@@ -1,7 +1,10 @@
 // Helpers for the in-process Win32 tests.
 #include "tests/win/win_test_util.h"
 
+#include "app/appinfo_win.h"
+#include "app/mainwnd_win.h"
 #include "settings/settings.h"
+#include "settings/state.h"
 
 namespace wintest {
 
@@ -86,13 +89,98 @@ MessageBoxCatcher::~MessageBoxCatcher()
     activeCatcher = nullptr;
 }
 
+namespace {
+
+const char kClassName[] = "VespinTestMainWindow";
+std::function<void(HWND)> menuIdleHandler;
+
+LRESULT CALLBACK TestWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (uMsg == WM_ENTERIDLE && wParam == MSGF_MENU && menuIdleHandler) {
+        menuIdleHandler(reinterpret_cast<HWND>(lParam));
+        return 0;
+    }
+    return MainWndProc(hWnd, uMsg, wParam, lParam);
+}
+
+void RegisterTestClass()
+{
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    if (GetClassInfoExA(AppInfo.hInstance, kClassName, &wc))
+        return;
+    wc.style = CS_DBLCLKS | CS_NOCLOSE;
+    wc.lpfnWndProc = TestWndProc;
+    wc.hInstance = AppInfo.hInstance;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = kClassName;
+    RegisterClassExA(&wc);
+}
+
+void SendMouse(LONG dx, LONG dy, DWORD dwFlags)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = dx;
+    in.mi.dy = dy;
+    in.mi.dwFlags = dwFlags;
+    SendInput(1, &in, sizeof(in));
+    PumpMessages();
+}
+
+}  // namespace
+
+HWND CreateMainWindow(int x, int y)
+{
+    RegisterTestClass();
+    // A window of a test must never write the developer's stored settings on its way out.
+    bSettingsLoaded = 0;
+    HWND hWnd = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "VespinTest", WS_POPUP, x, y, 120, 160, nullptr,
+                                nullptr, AppInfo.hInstance, nullptr);
+    ShowWindow(hWnd, SW_SHOWNORMAL);
+    UpdateWindow(hWnd);
+    PumpMessages();
+    return hWnd;
+}
+
+void DestroyMainWindow(HWND hWnd)
+{
+    menuIdleHandler = nullptr;
+    DestroyWindow(hWnd);
+    PumpMessages();
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
 void PumpMessages()
 {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT)
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+}
+
+void SetMenuIdleHandler(std::function<void(HWND)> handler)
+{
+    menuIdleHandler = std::move(handler);
+}
+
+void MouseMoveTo(int x, int y)
+{
+    // Absolute input is in 1/65536 of the screen and scaled back with truncation:
+    // round up so it lands on the pixel itself.
+    const LONG cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    SendMouse((x * 65536 + cx - 1) / cx, (y * 65536 + cy - 1) / cy, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+}
+
+void MouseButton(DWORD dwFlags)
+{
+    SendMouse(0, 0, dwFlags);
 }
 
 }  // namespace wintest

@@ -1,9 +1,10 @@
 // Shared helpers for the in-process Win32 tests: the settings key, message
-// boxes answered by a hook, and pumping the message queue.
+// boxes answered by a hook, a real window run by MainWndProc, and real mouse input.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,22 @@ private:
     HHOOK hHook;
 };
 
-// Dispatches everything queued for this thread.
+// Dispatches everything queued for this thread (a WM_QUIT is dropped).
 void PumpMessages();
+
+
+// A borderless tool window of a class with CS_DBLCLKS whose procedure is
+// MainWndProc; shown, painted once and with its queue emptied.
+HWND CreateMainWindow(int x, int y);
+// Destroys it and drops the WM_QUIT its WM_DESTROY posts.
+void DestroyMainWindow(HWND hWnd);
+
+// Called with the menu window whenever an open popup menu of the window goes
+// idle (WM_ENTERIDLE); null for none.
+void SetMenuIdleHandler(std::function<void(HWND hWndMenu)> handler);
+
+// Mouse input through the hardware path: a move to a screen point, a button.
+void MouseMoveTo(int x, int y);
+void MouseButton(DWORD dwFlags);
 
 }  // namespace wintest
