@@ -17,6 +17,8 @@ target_link_libraries(vespin PRIVATE vespin_win)
 
 # Sends the exit command to a running copy (the run script uses it).
 add_executable(vespinctl tools/win/vespinctl.cpp)
+# Measures launch to first paint (not a test; see the README's performance section).
+add_executable(launchtime tools/win/launchtime.cpp)
 
 # The tests need GoogleTest's sources (Debian's googletest package); a plain
 # Windows build of the program skips them.
