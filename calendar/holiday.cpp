@@ -1,0 +1,125 @@
+// Japanese holidays, equinox days, the substitute-holiday rule, rokuyo and the day colour.
+#include "calendar/holiday.h"
+
+namespace {
+
+constexpr int kFirstTableYear = 1980;
+constexpr int kLastTableYear = 2099;
+constexpr int kVernalOutsideTable = 21;
+constexpr int kAutumnalOutsideTable = 23;
+
+// Day of March, one entry per year from 1980.
+const signed char kVernalEquinox[kLastTableYear - kFirstTableYear + 1] = {
+    20, 21, 21, 21, 20, 21, 21, 21, 20, 21,  // 1980
+    21, 21, 20, 20, 21, 21, 20, 20, 21, 21,  // 1990
+    20, 20, 21, 21, 20, 20, 21, 21, 20, 20,  // 2000
+    21, 21, 20, 20, 21, 21, 20, 20, 21, 21,  // 2010
+    20, 20, 21, 21, 20, 20, 20, 21, 20, 20,  // 2020
+    20, 21, 20, 20, 20, 21, 20, 20, 20, 21,  // 2030
+    20, 20, 20, 21, 20, 20, 20, 21, 20, 20,  // 2040
+    20, 21, 20, 20, 20, 21, 20, 20, 20, 20,  // 2050
+    20, 20, 20, 20, 20, 20, 20, 20, 20, 20,  // 2060
+    20, 20, 20, 20, 20, 20, 20, 20, 20, 20,  // 2070
+    20, 20, 20, 20, 20, 20, 20, 20, 20, 20,  // 2080
+    20, 20, 19, 20, 20, 20, 19, 20, 20, 20,  // 2090
+};
+
+// Day of September, one entry per year from 1980.
+const signed char kAutumnalEquinox[kLastTableYear - kFirstTableYear + 1] = {
+    23, 23, 23, 23, 23, 23, 23, 23, 23, 23,  // 1980
+    23, 23, 23, 23, 23, 23, 23, 23, 23, 23,  // 1990
+    23, 23, 23, 23, 23, 23, 23, 23, 23, 23,  // 2000
+    23, 23, 22, 23, 23, 23, 22, 23, 23, 23,  // 2010
+    22, 23, 23, 23, 22, 23, 23, 23, 22, 23,  // 2020
+    23, 23, 22, 23, 23, 23, 22, 23, 23, 23,  // 2030
+    22, 23, 23, 23, 22, 22, 23, 23, 22, 22,  // 2040
+    23, 23, 22, 22, 23, 23, 22, 22, 23, 23,  // 2050
+    22, 22, 23, 23, 22, 22, 23, 23, 22, 22,  // 2060
+    23, 23, 22, 22, 23, 23, 22, 22, 22, 23,  // 2070
+    22, 22, 22, 23, 22, 22, 22, 23, 22, 22,  // 2080
+    22, 23, 22, 22, 22, 23, 22, 22, 22, 23,  // 2090
+};
+
+// Fixed holidays per month, each list ended by 0; the equinoxes come from the tables.
+const int32_t kHolidays[12][4] = {
+    {1, 15, 0},    // January
+    {11, 0},       // February
+    {0},           // March
+    {29, 0},       // April
+    {3, 4, 5, 0},  // May
+    {0},           // June
+    {20, 0},       // July
+    {0},           // August
+    {15, 0},       // September
+    {10, 0},       // October
+    {3, 23, 0},    // November
+    {23, 0},       // December
+};
+
+const char *const kRokuyoLabels[kRokuyoCount] = {
+    "大安", "赤口", "先勝", "友引", "先負", "仏滅",
+};
+
+bool InTable(int nYear)
+{
+    return nYear >= kFirstTableYear && nYear <= kLastTableYear;
+}
+
+}  // namespace
+
+int GetVernalEquinoxDay(int nYear)
+{
+    return InTable(nYear) ? kVernalEquinox[nYear - kFirstTableYear] : kVernalOutsideTable;
+}
+
+int GetAutumnalEquinoxDay(int nYear)
+{
+    return InTable(nYear) ? kAutumnalEquinox[nYear - kFirstTableYear] : kAutumnalOutsideTable;
+}
+
+int IsHoliday(int nYear, int nMonth, int nDay)
+{
+    if (nMonth < 1 || nMonth > 12)
+        return 0;
+    for (const int32_t *p = kHolidays[nMonth - 1]; *p != 0; ++p) {
+        if (*p == nDay)
+            return 1;
+    }
+    if (nMonth == 3 && nDay == GetVernalEquinoxDay(nYear))
+        return 1;
+    if (nMonth == 9 && nDay == GetAutumnalEquinoxDay(nYear))
+        return 1;
+    return 0;
+}
+
+int IsSubstituteHoliday(int nYear, int nMonth, int nDay, int nWeekday)
+{
+    // Never looks back into the previous month: no month ends in a holiday.
+    if (nDay <= 1)
+        return 0;
+    if (nWeekday != 1)
+        return 0;
+    return IsHoliday(nYear, nMonth, nDay - 1);
+}
+
+uint32_t GetDayColor(int nYear, int nMonth, int nDay, int nWeekday)
+{
+    if (nWeekday == 0 || IsHoliday(nYear, nMonth, nDay) ||
+        IsSubstituteHoliday(nYear, nMonth, nDay, nWeekday))
+        return kDayColorRed;
+    if (nWeekday == 6)
+        return kDayColorBlue;
+    return kDayColorBlack;
+}
+
+int GetRokuyoIndex(int nMonth, int nDay)
+{
+    // The remainder of a negative sum would be negative; keep the index inside the table.
+    int nIndex = static_cast<int>((static_cast<long long>(nMonth) + nDay) % kRokuyoCount);
+    return nIndex < 0 ? nIndex + kRokuyoCount : nIndex;
+}
+
+const char *GetRokuyoLabel(int nIndex)
+{
+    return nIndex >= 0 && nIndex < kRokuyoCount ? kRokuyoLabels[nIndex] : "";
+}
