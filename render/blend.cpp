@@ -60,7 +60,7 @@ void LoadPalette(const PixelSource &src, uint32_t key, Palette *pPal)
     for (uint32_t i = 0; i < count; ++i)
         std::memcpy(pPal->bgr[i], src.pColorTable + 4 * i, 3);
     for (int i = 0; i < 256; ++i)
-        pPal->key[i] = (pPal->bgr[i][0] | pPal->bgr[i][1] << 8 | pPal->bgr[i][2] << 16) == key;
+        pPal->key[i] = static_cast<uint32_t>(pPal->bgr[i][0] | pPal->bgr[i][1] << 8 | pPal->bgr[i][2] << 16) == key;
 }
 
 // Walks the rectangle row by row; put(dest, sourceBgr) handles one non-key pixel.
