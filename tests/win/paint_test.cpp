@@ -1,41 +1,9 @@
 // PaintWindow under Wine: the layout of panel and page, the page's ink colours, and the check run first.
-#include "render/paint_win.h"
 #include "tests/win/render_fixture.h"
-
-#include "render/layout.h"
 
 namespace {
 
-// A plain popup window of the client size the layout asks for, painted into a DIB.
-class PaintTest : public RenderTest {
-protected:
-    void SetUp() override
-    {
-        RenderTest::SetUp();
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = AppInfo.hInstance;
-        wc.lpszClassName = "VespinPaintTest";
-        RegisterClassA(&wc);
-        hWnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, 120, 160, nullptr, nullptr,
-                                AppInfo.hInstance, nullptr);
-        ASSERT_NE(hWnd_, nullptr);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(hWnd_);
-        RenderTest::TearDown();
-    }
-    // Paints the window's client area into image (large enough for every layout).
-    void Paint(TestImage &image)
-    {
-        const PanelLayout layout = LayoutPanels(Settings.bStatus, Settings.nCalendarPos);
-        SetWindowPos(hWnd_, nullptr, 0, 0, layout.cxClient, layout.cyClient, SWP_NOZORDER | SWP_NOACTIVATE);
-        image.Fill(1);
-        PaintWindow(hWnd_, image.dc());
-    }
-    HWND hWnd_ = nullptr;
-};
+using PaintTest = PaintWindowTest;
 
 bool RegionEquals(const TestImage &image, int x0, int y0, const std::vector<uint32_t> &picture, int rows)
 {

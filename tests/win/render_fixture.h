@@ -11,6 +11,8 @@
 #include "app/appinfo_win.h"
 #include "app/clock_win.h"
 #include "render/blend.h"
+#include "render/layout.h"
+#include "render/paint_win.h"
 #include "render/panel_win.h"
 #include "res/resource.h"
 #include "settings/settings.h"
@@ -127,4 +129,38 @@ private:
     SettingsRecord saved_;
     int savedBlink_;
     int savedReady_;
+};
+
+// A plain popup window of the client size the layout asks for, painted into a DIB.
+class PaintWindowTest : public RenderTest {
+protected:
+    void SetUp() override
+    {
+        RenderTest::SetUp();
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = AppInfo.hInstance;
+        wc.lpszClassName = "VespinPaintTest";
+        RegisterClassA(&wc);
+        hWnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, 120, 160, nullptr, nullptr,
+                                AppInfo.hInstance, nullptr);
+        ASSERT_NE(hWnd_, nullptr);
+    }
+    void TearDown() override
+    {
+        DestroyWindow(hWnd_);
+        RenderTest::TearDown();
+    }
+    // Paints the window's client area into image (large enough for every layout).
+    void Paint(TestImage &image)
+    {
+        const PanelLayout layout = LayoutPanels(Settings.bStatus, Settings.nCalendarPos);
+        RECT rc;
+        GetClientRect(hWnd_, &rc);
+        if (rc.right != layout.cxClient || rc.bottom != layout.cyClient)
+            SetWindowPos(hWnd_, nullptr, 0, 0, layout.cxClient, layout.cyClient, SWP_NOZORDER | SWP_NOACTIVATE);
+        image.Fill(1);
+        PaintWindow(hWnd_, image.dc());
+    }
+    HWND hWnd_ = nullptr;
 };
