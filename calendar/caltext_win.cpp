@@ -1,15 +1,139 @@
-// Calendar and overlay text: not yet present.
+// Calendar page fields and the outlined clock overlay, drawn with GDI.
 #include "calendar/caltext_win.h"
 
-HFONT CreateTextFont(int)
+#include "app/gdi_scope_win.h"
+#include "calendar/caltext.h"
+#include "calendar/holiday.h"
+#include "settings/settings.h"
+
+namespace {
+
+// One field of the page: the font height is h / nHeightDivisor and the text top lies
+// h * nTopPermille / 1000 below the page top, so the layout scales with the page.
+struct PageField {
+    int nHeightDivisor;
+    int nTopPermille;
+};
+
+constexpr PageField kYearField = {12, 35};
+constexpr PageField kMonthField = {7, 260};
+constexpr PageField kDayField = {4, 420};
+constexpr PageField kWeekdayField = {12, 670};
+constexpr PageField kRokuyoField = {12, 670};
+constexpr PageField kTimeField = {10, 885};
+
+// Centred in the band from the page's left to its right edge moved by nRightShift.
+void DrawPageField(HDC hdc, const RECT *prcPage, const PageField &field, int nRightShift,
+                   const char *pszText)
 {
-    return nullptr;
+    RECT rc = *prcPage;
+    const int h = rc.bottom - rc.top;
+    ScopedGdiObject<HFONT> font(CreateTextFont(h / field.nHeightDivisor));
+    ScopedSelectObject selectFont(hdc, font);
+    SetBkMode(hdc, TRANSPARENT);
+    rc.top += h * field.nTopPermille / 1000;
+    rc.right += nRightShift;
+    DrawTextA(hdc, pszText, -1, &rc, DT_CENTER);
 }
-void DrawCalendarYear(HDC, const RECT *, int) {}
-void DrawCalendarMonth(HDC, const RECT *, int) {}
-void DrawCalendarDay(HDC, const RECT *, int) {}
-void DrawCalendarWeekday(HDC, const RECT *, int) {}
-void DrawCalendarRokuyo(HDC, const RECT *, int) {}
-void DrawCalendarTime(HDC, const RECT *, int, int, int) {}
-void DrawOverlayTime(HDC, const RECT *, int, int, int) {}
-void DrawOverlayDate(HDC, const RECT *, int, int) {}
+
+// The rokuyo label's band reaches a quarter page past the right edge and the weekday's stops a
+// quarter short, so the two sit side by side on one line.
+int QuarterWidth(const RECT *prcPage)
+{
+    return (prcPage->right - prcPage->left) / 4;
+}
+
+constexpr int kOverlayInset = 8;
+constexpr int kOverlayTimeTop = 8;
+constexpr int kOverlayTimeBottom = 40;
+constexpr int kOverlayDateTop = 120;
+constexpr int kOverlayDateBottom = 152;
+
+// White passes one pixel left, right, up and down of home, then the black text at home,
+// so black wins wherever a border meets a stroke.
+void DrawOutlinedText(HDC hdc, const char *pszText, const RECT &rcHome, UINT uFormat)
+{
+    RECT rc = rcHome;
+    SetTextColor(hdc, RGB(255, 255, 255));
+    OffsetRect(&rc, -1, 0);
+    DrawTextA(hdc, pszText, -1, &rc, uFormat);
+    OffsetRect(&rc, 2, 0);
+    DrawTextA(hdc, pszText, -1, &rc, uFormat);
+    OffsetRect(&rc, -1, -1);
+    DrawTextA(hdc, pszText, -1, &rc, uFormat);
+    OffsetRect(&rc, 0, 2);
+    DrawTextA(hdc, pszText, -1, &rc, uFormat);
+    OffsetRect(&rc, 0, -1);
+    SetTextColor(hdc, RGB(0, 0, 0));
+    DrawTextA(hdc, pszText, -1, &rc, uFormat);
+}
+
+void DrawOverlayText(HDC hdc, const RECT *prcLayer, const char *pszText, int nTop, int nBottom,
+                     UINT uFormat)
+{
+    ScopedGdiObject<HFONT> font(CreateTextFont((prcLayer->bottom - prcLayer->top) / 8));
+    ScopedSelectObject selectFont(hdc, font);
+    SetBkMode(hdc, TRANSPARENT);
+    const RECT rcHome = {prcLayer->left + kOverlayInset, nTop, prcLayer->right - kOverlayInset,
+                         nBottom};
+    DrawOutlinedText(hdc, pszText, rcHome, uFormat);
+}
+
+}  // namespace
+
+HFONT CreateTextFont(int nHeight)
+{
+    return CreateFontA(nHeight, 0, 0, 0, FW_HEAVY, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0,
+                       0, Settings.szFont);
+}
+
+void DrawCalendarYear(HDC hdc, const RECT *prcPage, int nYear)
+{
+    char szText[kFieldTextSize];
+    FormatYearText(nYear, szText, sizeof(szText));
+    DrawPageField(hdc, prcPage, kYearField, 0, szText);
+}
+
+void DrawCalendarMonth(HDC hdc, const RECT *prcPage, int nMonth)
+{
+    char szText[kFieldTextSize];
+    FormatMonthText(nMonth, szText, sizeof(szText));
+    DrawPageField(hdc, prcPage, kMonthField, 0, szText);
+}
+
+void DrawCalendarDay(HDC hdc, const RECT *prcPage, int nDay)
+{
+    char szText[kFieldTextSize];
+    FormatDayText(nDay, szText, sizeof(szText));
+    DrawPageField(hdc, prcPage, kDayField, 0, szText);
+}
+
+void DrawCalendarWeekday(HDC hdc, const RECT *prcPage, int nWeekday)
+{
+    const int nShift = Settings.b6 ? -QuarterWidth(prcPage) : 0;
+    DrawPageField(hdc, prcPage, kWeekdayField, nShift, GetWeekdayLabel(nWeekday));
+}
+
+void DrawCalendarRokuyo(HDC hdc, const RECT *prcPage, int nRokuyo)
+{
+    DrawPageField(hdc, prcPage, kRokuyoField, QuarterWidth(prcPage), GetRokuyoLabel(nRokuyo));
+}
+
+void DrawCalendarTime(HDC hdc, const RECT *prcPage, int nHour, int nMinute, int nSecond)
+{
+    DrawPageField(hdc, prcPage, kTimeField, 0, FormatClockText(nHour, nMinute, nSecond).sz);
+}
+
+void DrawOverlayTime(HDC hdc, const RECT *prcLayer, int nHour, int nMinute, int nSecond)
+{
+    DrawOverlayText(hdc, prcLayer, FormatClockText(nHour, nMinute, nSecond).sz, kOverlayTimeTop,
+                    kOverlayTimeBottom, DT_LEFT | DT_TOP);
+}
+
+void DrawOverlayDate(HDC hdc, const RECT *prcLayer, int nMonth, int nDay)
+{
+    char szText[kFieldTextSize];
+    FormatOverlayDateText(nMonth, nDay, szText, sizeof(szText));
+    DrawOverlayText(hdc, prcLayer, szText, kOverlayDateTop, kOverlayDateBottom,
+                    DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
+}
