@@ -1,0 +1,76 @@
+// Time-signal and rotation decisions over plain integers and the settings record.
+#include "chime/chime.h"
+
+namespace {
+
+// Index 12 changes on the first check of a new day, when the hour goes down.
+constexpr int kEveryDay = 12;
+constexpr int kMinuteSteps[6] = {1, 3, 5, 10, 15, 30};
+constexpr int kHourSteps[6] = {1, 2, 3, 6, 8, 12};
+
+// A hand-edited index may be negative or past the three characters; its
+// remainder keeps the in-turn order and never indexes outside the flags.
+int32_t CharacterInRange(int32_t n)
+{
+    n %= 3;
+    return n < 0 ? n + 3 : n;
+}
+
+}  // namespace
+
+bool IsRotationDue(int32_t nChangeTiming, int nHour, int nMinute, int32_t nHourOld, int32_t nMinuteOld)
+{
+    if (nChangeTiming >= 0 && nChangeTiming <= 5) {
+        const int step = kMinuteSteps[nChangeTiming];
+        return nMinute / step != nMinuteOld / step;
+    }
+    if (nChangeTiming >= 6 && nChangeTiming <= 11) {
+        const int step = kHourSteps[nChangeTiming - 6];
+        return nHour / step != nHourOld / step;
+    }
+    if (nChangeTiming == kEveryDay)
+        return nHour < nHourOld;
+    return false;
+}
+
+int32_t NextCharacter(const SettingsRecord &rec, int (*pfnRandom)())
+{
+    const int32_t enabled[3] = {rec.bChara0, rec.bChara1, rec.bChara2};
+    int count = 0;
+    for (int32_t flag : enabled)
+        count += flag == 1;
+    if (count < 2)
+        return rec.nDrawChara;
+
+    int32_t current = CharacterInRange(rec.nDrawChara);
+    if (rec.bRandom) {
+        // At least two flags are set, so some other character can always be drawn.
+        for (;;) {
+            const int32_t r = pfnRandom() % 3;
+            const int32_t i = r < 0 ? r + 3 : r;
+            if (enabled[i] && i != current)
+                return i;
+        }
+    }
+    for (int tries = 0; tries < 3; ++tries) {
+        current = (current + 1) % 3;
+        if (enabled[current])
+            break;
+    }
+    return current;
+}
+
+TimeSignalDecision DecideTimeSignal(int nHour, int nMinute, const SettingsRecord &rec, int bChimeReady,
+                                    int (*pfnRandom)())
+{
+    TimeSignalDecision decision = {kNoSignal, rec.nDrawChara};
+    if (bChimeReady) {
+        if (rec.bAlarm && nHour != rec.nHourOld)
+            decision.sound = kHourSignal;
+        else if (rec.bAlarm30 && nMinute / 30 != rec.nMinuteOld / 30)
+            decision.sound = kHalfHourSignal;
+    }
+    if (IsRotationDue(rec.nChangeTiming, nHour, nMinute, rec.nHourOld, rec.nMinuteOld))
+        decision.nDrawChara = NextCharacter(rec, pfnRandom);
+    return decision;
+}

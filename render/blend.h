@@ -1,0 +1,64 @@
+// Keyed copy and percentage blend of 8- or 24-bit DIB pixels onto a 24-bit top-down image.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Key colours, compared as blue + 256 * green + 65536 * red.
+constexpr uint32_t kCharacterKey = 0x000000;
+constexpr uint32_t kOverlayKey = 0x808080;
+
+// A source image as a DIB describes it. Rows are padded to 4 bytes; a positive
+// height means the rows are stored bottom-up, zero or negative top-down.
+struct PixelSource {
+    const uint8_t *pPixels;
+    size_t cbPixels;
+    int32_t nWidth;
+    int32_t nHeight;
+    int32_t nBitCount;           // 8 (palette) or 24
+    const uint8_t *pColorTable;  // RGBQUAD entries: blue, green, red, unused
+    uint32_t nColors;            // entries in the table; an index past them reads as black
+};
+
+// A 24-bit image whose rows run top-down, nStride bytes apart.
+struct PixelTarget {
+    uint8_t *pPixels;
+    size_t cbPixels;
+    int32_t nWidth;
+    int32_t nHeight;
+    int32_t nStride;
+};
+
+struct BlitRect {
+    int32_t nDestX;
+    int32_t nDestY;
+    int32_t nWidth;
+    int32_t nHeight;
+    int32_t nSourceX;
+    int32_t nSourceY;
+};
+
+// Bytes in one stored row of a DIB of this width and depth (0 when it cannot be one).
+uint64_t DibRowBytes(int64_t nWidth, int32_t nBitCount);
+
+// s * (100 - t) / 100 + d * t / 100, each quotient truncated by itself.
+inline uint8_t BlendChannel(uint8_t s, uint8_t d, int32_t t)
+{
+    return static_cast<uint8_t>(s * (100 - t) / 100 + d * t / 100);
+}
+
+// Every source pixel of the rectangle whose colour differs from the key replaces
+// the destination pixel. Returns false, touching nothing, when the rectangle does
+// not lie wholly inside both images or an image is not one this code reads.
+bool CopyPixelsKeyed(const PixelTarget &dst, const BlitRect &rc, const PixelSource &src, uint32_t key);
+
+// The same, mixing each non-key pixel with the destination by the transparency,
+// a percentage (the share of the destination that shows through). Values
+// outside 0..100 are clamped; 0 is exactly the keyed copy.
+bool BlendPixels(const PixelTarget &dst, const BlitRect &rc, const PixelSource &src, uint32_t key,
+                 int32_t nTransparency);
+
+// Reads a packed DIB (header, colour table, rows) of cb bytes into a source
+// description. False unless it is an uncompressed 8- or 24-bit DIB whose table
+// and rows all lie inside the block.
+bool ParsePackedDib(const uint8_t *pDib, size_t cb, PixelSource *pSource);

@@ -1,0 +1,46 @@
+// Blink patches: raw palette indices copied inside the sheet before it is blended.
+#include "render/sheet.h"
+
+#include <cstring>
+
+#include "render/blend.h"
+
+namespace {
+
+constexpr int32_t kPatchLeft = 128;
+constexpr int32_t kPatchTop[3] = {17, 47, 77};
+constexpr int32_t kPatchWidth = 96;
+constexpr int32_t kPatchHeight = 30;
+constexpr int32_t kEyesLeft = 8;
+constexpr int32_t kEyesTop = 47;
+// Only the third character has its patches on the sheet.
+constexpr int kBlinkingCharacter = 2;
+
+}  // namespace
+
+int BlinkPatchFor(int nBlinkStep, int nDrawChara)
+{
+    static const int patchOfStep[5] = {0, 2, 1, 2, 0};
+    if (nDrawChara != kBlinkingCharacter || nBlinkStep < 0 || nBlinkStep > 4)
+        return -1;
+    return patchOfStep[nBlinkStep];
+}
+
+bool ApplyBlinkPatch(uint8_t *pDib, size_t cb, int nPatch)
+{
+    PixelSource sheet;
+    if (nPatch < 0 || nPatch > 2 || !ParsePackedDib(pDib, cb, &sheet) || sheet.nBitCount != 8)
+        return false;
+    const int32_t rows = sheet.nHeight > 0 ? sheet.nHeight : -sheet.nHeight;
+    if (sheet.nWidth < kPatchLeft + kPatchWidth || rows < kPatchTop[2] + kPatchHeight)
+        return false;
+    const size_t cbRow = static_cast<size_t>(DibRowBytes(sheet.nWidth, 8));
+    uint8_t *pPixels = pDib + (sheet.pPixels - pDib);
+    auto rowStart = [&](int32_t y) {
+        const int32_t stored = sheet.nHeight > 0 ? rows - 1 - y : y;
+        return pPixels + static_cast<size_t>(stored) * cbRow;
+    };
+    for (int32_t y = 0; y < kPatchHeight; ++y)
+        std::memmove(rowStart(kEyesTop + y) + kEyesLeft, rowStart(kPatchTop[nPatch] + y) + kPatchLeft, kPatchWidth);
+    return true;
+}
