@@ -44,14 +44,14 @@ include(GoogleTest)
 
 # In-process tests of the Win32 layer; the resources are linked in so bitmaps,
 # menus and dialogs load from the test module as they do from vespin.exe.
-file(GLOB win_tests CONFIGURE_DEPENDS tests/win/*.cpp)
+file(GLOB win_tests CONFIGURE_DEPENDS tests/win/*.cpp tests/common/*.cpp)
 add_executable(vespin_wintests ${win_tests} ${resource_script})
 target_link_libraries(vespin_wintests PRIVATE vespin_win gtest)
 gtest_discover_tests(vespin_wintests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                      PROPERTIES RUN_SERIAL TRUE LABELS wine)
 
 # End-to-end tests: drive the real vespin.exe from outside, as a user would.
-file(GLOB e2e_tests CONFIGURE_DEPENDS tests/e2e/*.cpp)
+file(GLOB e2e_tests CONFIGURE_DEPENDS tests/e2e/*.cpp tests/common/*.cpp)
 add_executable(vespin_e2e ${e2e_tests})
 target_link_libraries(vespin_e2e PRIVATE vespin_core gtest ${win_libraries})
 add_dependencies(vespin_e2e vespin)

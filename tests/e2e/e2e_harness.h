@@ -7,20 +7,21 @@
 #include <functional>
 #include <string>
 
+#include "tests/common/settings_store.h"
+
 namespace e2e {
 
 // Polls pred every 20 ms until it holds or timeoutMs passes.
 bool WaitFor(const std::function<bool()> &pred, DWORD timeoutMs = 10000);
 
-// The settings key and its values, read and written directly.
-void DeleteSettingsKey();
-bool SettingsKeyExists();
-bool ReadDword(const char *pszName, DWORD *pdwValue);
-bool ReadString(const char *pszName, std::string *pText);
-void WriteDword(const char *pszName, DWORD dwValue);
-void WriteString(const char *pszName, const char *pszValue);
-int CountSettingsValues();
-// Writes the 28 defaults, then the given overrides, as a stored record.
+using teststore::CountSettingsValues;
+using teststore::DeleteSettingsKey;
+using teststore::ReadDword;
+using teststore::ReadString;
+using teststore::SettingsKeyExists;
+using teststore::WriteDword;
+using teststore::WriteString;
+// Stores the 28 defaults as a complete record.
 void WriteDefaultSettings();
 
 // Main window of a running copy, or null.

@@ -8,54 +8,9 @@
 
 namespace wintest {
 
-void DeleteSettingsKey()
-{
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brimholt");
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Brimholt");
-}
-
-int CountSettingsValues()
-{
-    HKEY hKey;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-        return 0;
-    DWORD dwValues = 0;
-    RegQueryInfoKeyA(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &dwValues, nullptr, nullptr,
-                     nullptr, nullptr);
-    RegCloseKey(hKey);
-    return static_cast<int>(dwValues);
-}
-
-void SetValue(const char *pszName, DWORD dwType, const void *pData, DWORD cbData)
-{
-    HKEY hKey;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr);
-    RegSetValueExA(hKey, pszName, 0, dwType, static_cast<const BYTE *>(pData), cbData);
-    RegCloseKey(hKey);
-}
-
-void SetDword(const char *pszName, DWORD dwValue)
-{
-    SetValue(pszName, REG_DWORD, &dwValue, sizeof(dwValue));
-}
-
-bool GetDword(const char *pszName, DWORD *pdwValue)
-{
-    DWORD cb = sizeof(*pdwValue);
-    return RegGetValueA(HKEY_CURRENT_USER, kSettingsKeyPath, pszName, RRF_RT_REG_DWORD, nullptr, pdwValue, &cb) ==
-           ERROR_SUCCESS;
-}
-
 void StoreSettingsRecord()
 {
-    for (const SettingField &field : SettingFields) {
-        if (field.kind == kSettingNumber) {
-            SetDword(field.pszName, static_cast<DWORD>(*SettingNumber(&Settings, field)));
-        } else {
-            const char *psz = SettingString(&Settings, field);
-            SetValue(field.pszName, REG_SZ, psz, lstrlenA(psz) + 1);
-        }
-    }
+    teststore::StoreRecord(Settings);
 }
 
 static MessageBoxCatcher *activeCatcher;

@@ -8,13 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/settings_store.h"
+
 namespace wintest {
 
-void DeleteSettingsKey();
-int CountSettingsValues();
-void SetValue(const char *pszName, DWORD dwType, const void *pData, DWORD cbData);
-void SetDword(const char *pszName, DWORD dwValue);
-bool GetDword(const char *pszName, DWORD *pdwValue);
+using teststore::CountSettingsValues;
+using teststore::DeleteSettingsKey;
+using teststore::SetValue;
+inline void SetDword(const char *pszName, DWORD dwValue) { teststore::WriteDword(pszName, dwValue); }
+inline bool GetDword(const char *pszName, DWORD *pdwValue) { return teststore::ReadDword(pszName, pdwValue); }
 // Writes every field of the current Settings record to the store.
 void StoreSettingsRecord();
 

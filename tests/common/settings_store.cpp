@@ -1,0 +1,79 @@
+// The settings key read and written with the registry API.
+#include "tests/common/settings_store.h"
+
+#include "settings/settings.h"
+
+namespace teststore {
+
+void DeleteSettingsKey()
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brimholt");
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Brimholt");
+}
+
+bool SettingsKeyExists()
+{
+    HKEY hKey;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(hKey);
+    return true;
+}
+
+int CountSettingsValues()
+{
+    HKEY hKey;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return 0;
+    DWORD dwValues = 0;
+    RegQueryInfoKeyA(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &dwValues, nullptr, nullptr,
+                     nullptr, nullptr);
+    RegCloseKey(hKey);
+    return static_cast<int>(dwValues);
+}
+
+void SetValue(const char *pszName, DWORD dwType, const void *pData, DWORD cbData)
+{
+    RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKeyPath, pszName, dwType, pData, cbData);
+}
+
+void WriteDword(const char *pszName, DWORD dwValue)
+{
+    SetValue(pszName, REG_DWORD, &dwValue, sizeof(dwValue));
+}
+
+void WriteString(const char *pszName, const char *pszValue)
+{
+    SetValue(pszName, REG_SZ, pszValue, lstrlenA(pszValue) + 1);
+}
+
+bool ReadDword(const char *pszName, DWORD *pdwValue)
+{
+    DWORD cb = sizeof(*pdwValue);
+    return RegGetValueA(HKEY_CURRENT_USER, kSettingsKeyPath, pszName, RRF_RT_REG_DWORD, nullptr, pdwValue, &cb) ==
+           ERROR_SUCCESS;
+}
+
+bool ReadString(const char *pszName, std::string *pText)
+{
+    char buffer[1024];
+    DWORD cb = sizeof(buffer);
+    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKeyPath, pszName, RRF_RT_REG_SZ, nullptr, buffer, &cb) !=
+        ERROR_SUCCESS)
+        return false;
+    *pText = buffer;
+    return true;
+}
+
+void StoreRecord(const SettingsRecord &rec)
+{
+    SettingsRecord copy = rec;
+    for (const SettingField &field : SettingFields) {
+        if (field.kind == kSettingNumber)
+            WriteDword(field.pszName, static_cast<DWORD>(*SettingNumber(&copy, field)));
+        else
+            WriteString(field.pszName, SettingString(&copy, field));
+    }
+}
+
+}  // namespace teststore

@@ -1,0 +1,23 @@
+// Direct access to the settings key for tests in and outside the program.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+struct SettingsRecord;
+
+namespace teststore {
+
+void DeleteSettingsKey();
+bool SettingsKeyExists();
+int CountSettingsValues();
+void SetValue(const char *pszName, DWORD dwType, const void *pData, DWORD cbData);
+void WriteDword(const char *pszName, DWORD dwValue);
+void WriteString(const char *pszName, const char *pszValue);
+bool ReadDword(const char *pszName, DWORD *pdwValue);
+bool ReadString(const char *pszName, std::string *pText);
+// Every field of rec, as the program stores it.
+void StoreRecord(const SettingsRecord &rec);
+
+}  // namespace teststore
