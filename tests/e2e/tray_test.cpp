@@ -19,47 +19,38 @@ bool TrayIconExists(HWND hWnd)
     return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
 }
 
-struct MenuSearch {
-    DWORD dwProcessId;
-    HWND hFound;
-};
-
-BOOL CALLBACK FindMenuProc(HWND hWnd, LPARAM lParam)
+// The shown popup menu of the program, or null.
+HWND FindMenuWindow(const e2e::Vespin &app)
 {
-    MenuSearch *search = reinterpret_cast<MenuSearch *>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hWnd, &pid);
-    char cls[16];
-    GetClassNameA(hWnd, cls, sizeof(cls));
-    if (pid == search->dwProcessId && lstrcmpA(cls, "#32768") == 0 && IsWindowVisible(hWnd)) {
-        search->hFound = hWnd;
-        return FALSE;
+    for (HWND hWnd = nullptr; (hWnd = FindWindowExA(nullptr, hWnd, "#32768", nullptr)) != nullptr;) {
+        DWORD dwPid = 0;
+        GetWindowThreadProcessId(hWnd, &dwPid);
+        if (dwPid == app.pi.dwProcessId && IsWindowVisible(hWnd))
+            return hWnd;
     }
-    return TRUE;
+    return nullptr;
 }
 
-// The open popup menu of process pid, or null.
-HWND FindMenuWindow(DWORD dwProcessId)
+// The top-left corner of the menu once it opens; (-1, -1) when none does.
+POINT WaitForMenu(const e2e::Vespin &app)
 {
-    MenuSearch search = {dwProcessId, nullptr};
-    EnumWindows(FindMenuProc, reinterpret_cast<LPARAM>(&search));
-    return search.hFound;
-}
-
-void PressKey(WORD wVk)
-{
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = wVk;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
-}
-
-POINT TopLeft(HWND hWnd)
-{
-    RECT rc;
-    GetWindowRect(hWnd, &rc);
+    RECT rc = {-1, -1, -1, -1};
+    e2e::WaitFor([&] { return FindMenuWindow(app) != nullptr && GetWindowRect(FindMenuWindow(app), &rc); });
     return {rc.left, rc.top};
+}
+
+const char kEscape[] = {VK_ESCAPE, 0};
+
+// Each character is pressed and released as a virtual key.
+void PressKeys(const char *pszKeys)
+{
+    for (const char *p = pszKeys; *p; ++p) {
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        in[0].ki.wVk = in[1].ki.wVk = static_cast<WORD>(*p);
+        in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, in, sizeof(INPUT));
+    }
 }
 
 DWORD StoredDword(const char *pszName)
@@ -80,51 +71,25 @@ protected:
         e2e::WriteDword("nWindowY", 300);
         e2e::WriteDword("bStatus", 0);
     }
-
-    bool Start()
-    {
-        if (!app.Start())
-            return false;
-        dwPid = app.pi.dwProcessId;
-        return true;
-    }
-
-    // The menu that a posted message opens; null when none opened.
-    HWND WaitForMenu()
-    {
-        HWND hMenu = nullptr;
-        e2e::WaitFor([&] { return (hMenu = FindMenuWindow(dwPid)) != nullptr; });
-        return hMenu;
-    }
-
-    bool WaitForMenuClosed()
-    {
-        return e2e::WaitFor([&] { return FindMenuWindow(dwPid) == nullptr; });
-    }
-
-    e2e::Vespin app;
-    DWORD dwPid = 0;
 };
 
 TEST_F(TrayTest, IconExistsWhileRunningUnlessSavedAway)
 {
-    struct Case {
-        DWORD bTaskTrayNoIcon;
-        bool shown;
-    } cases[] = {{0, true}, {1, false}};
-    for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << "bTaskTrayNoIcon " << c.bTaskTrayNoIcon);
-        e2e::WriteDword("bTaskTrayNoIcon", c.bTaskTrayNoIcon);
-        e2e::Vespin one;
-        ASSERT_TRUE(one.Start());
-        EXPECT_EQ(TrayIconExists(one.hWnd), c.shown);
-        EXPECT_EQ(one.Exit(), 0);
-        EXPECT_FALSE(TrayIconExists(one.hWnd));
-        EXPECT_EQ(StoredDword("bTaskTrayNoIcon"), c.bTaskTrayNoIcon);
+    for (const DWORD bTaskTrayNoIcon : {0u, 1u}) {
+        SCOPED_TRACE(testing::Message() << "bTaskTrayNoIcon " << bTaskTrayNoIcon);
+        e2e::WriteDword("bTaskTrayNoIcon", bTaskTrayNoIcon);
+        e2e::Vespin app;
+        ASSERT_TRUE(app.Start());
+        EXPECT_EQ(TrayIconExists(app.hWnd), bTaskTrayNoIcon == 0);
+        EXPECT_EQ(app.Exit(), 0);
+        EXPECT_FALSE(TrayIconExists(app.hWnd));
+        EXPECT_EQ(StoredDword("bTaskTrayNoIcon"), bTaskTrayNoIcon);
     }
 }
 
-TEST_F(TrayTest, RightPressOnTheIconOpensTheMenuAtTheCursor)
+// A left press on the icon only brings the window forward; a right press opens the menu at the
+// cursor, a right click on the window at the click.
+TEST_F(TrayTest, PressesOpenTheMenuWhereTheyHappen)
 {
     // Moved before the start, so no pointer event queued with an older position
     // can reach the new process after the move.
@@ -133,22 +98,8 @@ TEST_F(TrayTest, RightPressOnTheIconOpensTheMenuAtTheCursor)
         POINT pt;
         return GetCursorPos(&pt) && pt.x == 350 && pt.y == 250;
     }));
-    ASSERT_TRUE(Start());
-    PostMessageA(app.hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID, WM_RBUTTONDOWN);
-    HWND hMenu = WaitForMenu();
-    ASSERT_NE(hMenu, nullptr);
-    EXPECT_EQ(TopLeft(hMenu).x, 350);
-    EXPECT_EQ(TopLeft(hMenu).y, 250);
-    EXPECT_EQ(GetForegroundWindow(), app.hWnd);
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitForMenuClosed());
-    EXPECT_EQ(app.Exit(), 0);
-    EXPECT_EQ(StoredDword("bStatus"), 0u);
-}
-
-TEST_F(TrayTest, LeftPressOnTheIconOnlyBringsTheWindowForward)
-{
-    ASSERT_TRUE(Start());
+    e2e::Vespin app;
+    ASSERT_TRUE(app.Start());
     HWND hWndMine = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 600, 500, 50, 50, nullptr, nullptr,
                                     nullptr, nullptr);
     SetForegroundWindow(hWndMine);
@@ -158,62 +109,50 @@ TEST_F(TrayTest, LeftPressOnTheIconOnlyBringsTheWindowForward)
     ASSERT_NE(SendMessageTimeoutA(app.hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID, WM_LBUTTONDOWN, SMTO_NORMAL, 5000, &result),
               0);
     EXPECT_EQ(GetForegroundWindow(), app.hWnd);
-    EXPECT_EQ(FindMenuWindow(dwPid), nullptr);
+    EXPECT_EQ(FindMenuWindow(app), nullptr);
     DestroyWindow(hWndMine);
+    RECT rcWindow;
+    GetWindowRect(app.hWnd, &rcWindow);
+    const struct { UINT uMsg; WPARAM wParam; LPARAM lParam; LONG x, y; } presses[] = {
+        {WM_TRAYNOTIFY, TRAY_ICON_ID, WM_RBUTTONDOWN, 350, 250},
+        {WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(30, 40), rcWindow.left + 30, rcWindow.top + 40},
+    };
+    for (const auto &press : presses) {
+        PostMessageA(app.hWnd, press.uMsg, press.wParam, press.lParam);
+        const POINT menu = WaitForMenu(app);
+        EXPECT_EQ(menu.x, press.x);
+        EXPECT_EQ(menu.y, press.y);
+        PressKeys(kEscape);
+        EXPECT_TRUE(e2e::WaitFor([&] { return FindMenuWindow(app) == nullptr; }));
+    }
     EXPECT_EQ(app.Exit(), 0);
     EXPECT_EQ(StoredDword("bStatus"), 0u);
 }
 
-TEST_F(TrayTest, RightClickOnTheWindowOpensTheMenuAtTheClick)
-{
-    ASSERT_TRUE(Start());
-    const POINT window = TopLeft(app.hWnd);
-    SetForegroundWindow(app.hWnd);
-    PostMessageA(app.hWnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(30, 40));
-    HWND hMenu = WaitForMenu();
-    ASSERT_NE(hMenu, nullptr);
-    EXPECT_EQ(TopLeft(hMenu).x, window.x + 30);
-    EXPECT_EQ(TopLeft(hMenu).y, window.y + 40);
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitForMenuClosed());
-    EXPECT_EQ(app.Exit(), 0);
-}
-
 TEST_F(TrayTest, MenuItemsChosenByKeyboardDoTheirCommands)
 {
-    struct Case {
-        const char *keys;
-        DWORD nDrawCharaBefore, nDrawChara, bStatus;
-    } cases[] = {
-        {"C0", 2, 0, 0},
-        {"C1", 0, 1, 0},
-        {"C2", 0, 2, 0},
-        {"S", 0, 0, 1},
+    const struct { const char *keys; DWORD nDrawCharaBefore, nDrawChara, bStatus; } cases[] = {
+        {"C0", 2, 0, 0}, {"C1", 0, 1, 0}, {"C2", 0, 2, 0}, {"S", 0, 0, 1}, {"X", 1, 1, 0},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.keys);
         e2e::WriteDword("nDrawChara", c.nDrawCharaBefore);
-        e2e::Vespin one;
-        ASSERT_TRUE(one.Start());
-        PostMessageA(one.hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID, WM_RBUTTONDOWN);
-        ASSERT_TRUE(e2e::WaitFor([&] { return FindMenuWindow(one.pi.dwProcessId) != nullptr; }));
-        for (const char *p = c.keys; *p; ++p)
-            PressKey(static_cast<WORD>(*p));
-        ASSERT_TRUE(e2e::WaitFor([&] { return FindMenuWindow(one.pi.dwProcessId) == nullptr; }));
-        EXPECT_EQ(one.Exit(), 0);
+        e2e::WriteDword("bStatus", 0);
+        e2e::Vespin app;
+        ASSERT_TRUE(app.Start());
+        PostMessageA(app.hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID, WM_RBUTTONDOWN);
+        ASSERT_GE(WaitForMenu(app).x, 0);
+        PressKeys(c.keys);
+        if (c.keys[0] == 'X') {
+            EXPECT_EQ(app.WaitExit(), 0);
+        } else {
+            ASSERT_TRUE(e2e::WaitFor([&] { return FindMenuWindow(app) == nullptr; }));
+            EXPECT_EQ(app.Exit(), 0);
+        }
+        EXPECT_FALSE(TrayIconExists(app.hWnd));
         EXPECT_EQ(StoredDword("nDrawChara"), c.nDrawChara);
         EXPECT_EQ(StoredDword("bStatus"), c.bStatus);
     }
-}
-
-TEST_F(TrayTest, ExitFromTheMenuEndsWithZero)
-{
-    ASSERT_TRUE(Start());
-    PostMessageA(app.hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID, WM_RBUTTONDOWN);
-    ASSERT_NE(WaitForMenu(), nullptr);
-    PressKey('X');
-    EXPECT_EQ(app.WaitExit(), 0);
-    EXPECT_FALSE(TrayIconExists(app.hWnd));
 }
 
 }  // namespace

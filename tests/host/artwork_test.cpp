@@ -2,216 +2,139 @@
 // the eye patches and a calendar page light enough for its text.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 #include <string>
 #include <vector>
 
 namespace {
 
-uint32_t Le(const std::vector<uint8_t> &v, size_t at, int bytes)
+using Bytes = std::vector<uint8_t>;
+
+uint32_t Le(const Bytes &v, size_t at, int n)
 {
     uint32_t x = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        x = x << 8 | v.at(at + size_t(i));
+    while (n--)
+        x = x << 8 | v.at(at + size_t(n));
     return x;
 }
 
-std::vector<uint8_t> ReadRes(const char *name)
+Bytes ReadRes(const char *name)
 {
-    std::string here = __FILE__;
-    std::string path = here.substr(0, here.rfind("tests/host/")) + "res/" + name;
-    std::ifstream in(path, std::ios::binary);
+    const std::string here = __FILE__;
+    std::ifstream in(here.substr(0, here.rfind("tests/host/")) + "res/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct Rgb {
-    int r, g, b;
-};
+// Every listed (offset, bytes, value) of the file holds.
+void ExpectFields(const Bytes &file, std::initializer_list<std::array<uint32_t, 3>> fields)
+{
+    for (const auto &[at, n, value] : fields)
+        EXPECT_EQ(Le(file, at, int(n)), value) << "offset " << at;
+}
 
-// An 8-bit BMP as the resource compiler embeds it (the 14-byte file header in front).
-struct Bmp8 {
-    std::vector<uint8_t> file;
-    int width() const { return int(Le(file, 18, 4)); }
-    int height() const { return int(Le(file, 22, 4)); }
-    int bits() const { return int(Le(file, 28, 2)); }
-    int colours() const { return Le(file, 46, 4) ? int(Le(file, 46, 4)) : 1 << bits(); }
-    Rgb Entry(int i) const
-    {
-        size_t at = 54 + 4 * size_t(i);
-        return {file.at(at + 2), file.at(at + 1), file.at(at)};
-    }
-    // (x, y) counted from the top-left of the picture as seen; rows are stored bottom-up.
-    int Index(int x, int y) const
-    {
-        size_t stride = (size_t(width()) + 3) & ~size_t(3);
-        return file.at(Le(file, 10, 4) + size_t(height() - 1 - y) * stride + size_t(x));
-    }
-    Rgb Pixel(int x, int y) const { return Entry(Index(x, y)); }
-};
+// Palette index at (x, y) from the top-left as seen; 8-bit rows are stored bottom-up.
+int Index(const Bytes &bmp, int x, int y)
+{
+    const int w = int(Le(bmp, 18, 4)), h = int(Le(bmp, 22, 4));
+    return bmp.at(Le(bmp, 10, 4) + size_t((h - 1 - y) * ((w + 3) & ~3) + x));
+}
+// Palette entry as 0xRRGGBB.
+uint32_t Colour(const Bytes &bmp, int i) { return Le(bmp, 54 + 4 * size_t(i), 3); }
 
-Bmp8 Load(const char *name) { return {ReadRes(name)}; }
-
-const int kKey = 32;
-const int kPatchX = 128, kPatchW = 96, kPatchH = 30, kEyeX = 8, kEyeY = 47;
+const int kKey = 32, kPatchX = 128, kPatchW = 96, kPatchH = 30, kEyeX = 8, kEyeY = 47;
 const int kPatchY[3] = {17, 47, 77};
 
-bool InPicture(int x, int y) { return x < 120 && y < 152; }
-
-bool InPatch(int x, int y)
+TEST(ArtworkFiles, BottomUp8BitPicturesWithTheirPalettesAndTheIcon)
 {
-    for (int top : kPatchY)
-        if (x >= kPatchX && x < kPatchX + kPatchW && y >= top && y < top + kPatchH)
-            return true;
-    return false;
-}
-
-TEST(ArtworkFiles, SizesDepthsPalettesAndBottomUpRows)
-{
-    struct Case {
-        const char *name;
-        int width, height, colours;
-    } cases[] = {{"chara.bmp", 240, 160, 33}, {"back.bmp", 120, 160, 256}, {"calendar.bmp", 120, 160, 256}};
-    for (const Case &c : cases) {
-        Bmp8 bmp = Load(c.name);
-        ASSERT_GE(bmp.file.size(), 54u) << c.name;
-        EXPECT_EQ(bmp.file[0], 'B') << c.name;
-        EXPECT_EQ(bmp.file[1], 'M') << c.name;
-        EXPECT_EQ(Le(bmp.file, 14, 4), 40u) << c.name;
-        EXPECT_EQ(bmp.width(), c.width) << c.name;
-        EXPECT_EQ(bmp.height(), c.height) << c.name;  // positive: bottom-up
-        EXPECT_EQ(bmp.bits(), 8) << c.name;
-        EXPECT_EQ(Le(bmp.file, 30, 4), 0u) << c.name;  // BI_RGB, no compression
-        EXPECT_EQ(bmp.colours(), c.colours) << c.name;
-        uint32_t offBits = 54 + 4 * uint32_t(c.colours);
-        EXPECT_EQ(Le(bmp.file, 10, 4), offBits) << c.name;
-        EXPECT_EQ(bmp.file.size(), offBits + size_t((c.width + 3) & ~3) * size_t(c.height)) << c.name;
+    const struct { const char *name; uint32_t width, height, colours; } cases[] = {
+        {"chara.bmp", 240, 160, 33}, {"back.bmp", 120, 160, 256}, {"calendar.bmp", 120, 160, 256}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const Bytes bmp = ReadRes(c.name);
+        const uint32_t offBits = 54 + 4 * c.colours;
+        ASSERT_EQ(bmp.size(), offBits + ((c.width + 3) & ~3u) * c.height);
+        // A positive height is bottom-up; compression 0 is BI_RGB.
+        ExpectFields(bmp, {{0, 2, 0x4D42}, {10, 4, offBits}, {14, 4, 40}, {18, 4, c.width}, {22, 4, c.height},
+                           {28, 2, 8}, {30, 4, 0}, {46, 4, c.colours}});
     }
+    // One 32x32 image of 16 colours, its colour rows and mask stacked.
+    const Bytes ico = ReadRes("vespin.ico");
+    ASSERT_EQ(ico.size(), 22u + 40 + 64 + 512 + 128);
+    ExpectFields(ico, {{0, 4, 0x10000}, {4, 2, 1}, {6, 3, 0x102020}, {12, 2, 4}, {14, 4, 744}, {18, 4, 22},
+                       {30, 4, 64}, {36, 2, 4}});
 }
 
-TEST(CharacterSheet, OnlyTheLastEntryIsPureBlack)
+// Outside the picture and the patches all is key; key pixels the picture encloses would show
+// the background through the character. The fill starts on the top row; stepping left off
+// column 0 lands on column 239 of the row above, so the left edge counts as outside too.
+TEST(CharacterSheet, KeyIsEntry32AndSurroundsAPictureWithoutHoles)
 {
-    Bmp8 sheet = Load("chara.bmp");
-    ASSERT_EQ(sheet.colours(), 33);
-    for (int i = 0; i < 33; ++i) {
-        Rgb c = sheet.Entry(i);
-        EXPECT_EQ(c.r == 0 && c.g == 0 && c.b == 0, i == kKey) << "entry " << i;
-    }
-}
-
-TEST(CharacterSheet, KeyFillsEverythingOutsideThePictureAndThePatches)
-{
-    Bmp8 sheet = Load("chara.bmp");
-    ASSERT_EQ(sheet.file.size(), 186u + 240 * 160);
-    int stray = 0;
-    for (int y = 0; y < 160; ++y)
-        for (int x = 0; x < 240; ++x)
-            if (!InPicture(x, y) && !InPatch(x, y) && sheet.Index(x, y) != kKey)
-                ++stray;
-    EXPECT_EQ(stray, 0);
-    // The patches are solid: a key pixel in one would punch a hole in the face mid-blink.
-    for (int p = 0; p < 3; ++p)
-        for (int y = 0; y < kPatchH; ++y)
-            for (int x = 0; x < kPatchW; ++x)
-                EXPECT_EQ(sheet.Index(kPatchX + x, kPatchY[p] + y) == kKey,
-                          sheet.Index(kEyeX + x, kEyeY + y) == kKey)
-                    << "patch " << p << " at " << x << "," << y;
-}
-
-// Key pixels the picture encloses would show the background through the character.
-TEST(CharacterSheet, SilhouetteHasNoHoles)
-{
-    Bmp8 sheet = Load("chara.bmp");
-    ASSERT_EQ(sheet.file.size(), 186u + 240 * 160);
-    std::vector<bool> outside(120 * 152, false);
-    std::vector<std::pair<int, int>> todo;
-    for (int y = 0; y < 152; ++y)
-        for (int x = 0; x < 120; ++x)
-            if ((x == 0 || y == 0 || x == 119 || y == 151) && sheet.Index(x, y) == kKey)
-                todo.push_back({x, y});
+    const Bytes sheet = ReadRes("chara.bmp");
+    for (int i = 0; i < 33; ++i)
+        EXPECT_EQ(Colour(sheet, i) == 0, i == kKey) << "entry " << i;
+    const int kSize = 240 * 160;
+    std::vector<bool> outside(kSize);
+    std::vector<int> todo(240);
+    std::iota(todo.begin(), todo.end(), 0);
     while (!todo.empty()) {
-        auto [x, y] = todo.back();
+        const int i = todo.back();
         todo.pop_back();
-        if (x < 0 || y < 0 || x >= 120 || y >= 152 || outside[size_t(y * 120 + x)] || sheet.Index(x, y) != kKey)
+        if (i < 0 || i >= kSize || outside[size_t(i)] || Index(sheet, i % 240, i / 240) != kKey)
             continue;
-        outside[size_t(y * 120 + x)] = true;
-        todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
+        outside[size_t(i)] = true;
+        todo.insert(todo.end(), {i - 1, i + 1, i - 240, i + 240});
     }
-    int holes = 0, body = 0;
-    for (int y = 0; y < 152; ++y)
-        for (int x = 0; x < 120; ++x) {
-            holes += sheet.Index(x, y) == kKey && !outside[size_t(y * 120 + x)];
-            body += sheet.Index(x, y) != kKey;
+    int stray = 0, holes = 0, body = 0;
+    for (int i = 0; i < kSize; ++i) {
+        const int x = i % 240, y = i / 240, index = Index(sheet, x, y);
+        if (x < 120 && y < 152) {
+            holes += index == kKey && !outside[size_t(i)];
+            body += index != kKey;
+        } else if (x < kPatchX || x >= kPatchX + kPatchW || y < 17 || y >= 77 + kPatchH) {
+            stray += index != kKey;
         }
+    }
+    EXPECT_EQ(stray, 0);
     EXPECT_EQ(holes, 0);
-    EXPECT_GT(body, 120 * 152 / 3);  // there is a character at all
+    EXPECT_GT(body, 120 * 152 / 3);
 }
 
-TEST(CharacterSheet, OpenPatchIsThePicturesOwnEyes)
+// The open patch is the picture's own eyes; the blinking ones change the eyes but join them
+// without a seam, and hold no key pixel the eyes lack (it would punch a hole in the face).
+TEST(CharacterSheet, EyePatchesFitThePictureAt8And47)
 {
-    Bmp8 sheet = Load("chara.bmp");
-    ASSERT_EQ(sheet.file.size(), 186u + 240 * 160);
-    int differ = 0;
-    for (int y = 0; y < kPatchH; ++y)
-        for (int x = 0; x < kPatchW; ++x)
-            differ += sheet.Index(kPatchX + x, kPatchY[0] + y) != sheet.Index(kEyeX + x, kEyeY + y);
-    EXPECT_EQ(differ, 0);
-}
-
-// The closed and half-closed patches join the picture without a seam and really change the eyes.
-TEST(CharacterSheet, BlinkPatchesMatchThePictureAtTheirEdges)
-{
-    Bmp8 sheet = Load("chara.bmp");
-    ASSERT_EQ(sheet.file.size(), 186u + 240 * 160);
-    for (int p : {1, 2}) {
-        int seam = 0, changed = 0;
+    const Bytes sheet = ReadRes("chara.bmp");
+    for (int p = 0; p < 3; ++p) {
+        int changed = 0, seamOrKey = 0;
         for (int y = 0; y < kPatchH; ++y)
             for (int x = 0; x < kPatchW; ++x) {
-                bool same = sheet.Index(kPatchX + x, kPatchY[p] + y) == sheet.Index(kEyeX + x, kEyeY + y);
-                bool edge = x < 2 || y < 2 || x >= kPatchW - 2 || y >= kPatchH - 2;
-                seam += edge && !same;
-                changed += !same;
+                const int patch = Index(sheet, kPatchX + x, kPatchY[p] + y), eye = Index(sheet, kEyeX + x, kEyeY + y);
+                const bool edge = x < 2 || y < 2 || x >= kPatchW - 2 || y >= kPatchH - 2;
+                changed += patch != eye;
+                seamOrKey += (patch != eye && edge) || (patch == kKey) != (eye == kKey);
             }
-        EXPECT_EQ(seam, 0) << "patch " << p;
-        EXPECT_GT(changed, 40) << "patch " << p;
+        EXPECT_EQ(seamOrKey, 0) << "patch " << p;
+        EXPECT_TRUE(p == 0 ? changed == 0 : changed > 40) << "patch " << p << " changes " << changed;
     }
 }
 
 TEST(CalendarPage, TextBandsAreLightEnoughForRedBlueAndBlack)
 {
-    struct Band {
-        const char *field;
-        int top, height;
-    } bands[] = {{"year", 5, 13}, {"month", 41, 22}, {"day", 67, 40}, {"weekday", 107, 13}, {"time", 141, 16}};
-    Bmp8 page = Load("calendar.bmp");
-    ASSERT_EQ(page.file.size(), 1078u + 120 * 160);
-    for (const Band &b : bands) {
+    const Bytes page = ReadRes("calendar.bmp");
+    const int bands[][2] = {{5, 13}, {41, 22}, {67, 40}, {107, 13}, {141, 16}};  // top, height
+    for (const auto &[top, height] : bands) {
         int dark = 0;
-        for (int y = b.top; y < b.top + b.height; ++y)
+        for (int y = top; y < top + height; ++y)
             for (int x = 20; x < 100; ++x) {
-                Rgb c = page.Pixel(x, y);
-                dark += c.r < 200 || c.g < 200 || c.b < 200;
+                const uint32_t c = Colour(page, Index(page, x, y));
+                dark += (c & 0xFF) < 200 || (c >> 8 & 0xFF) < 200 || (c >> 16) < 200;
             }
-        EXPECT_EQ(dark, 0) << b.field;
+        EXPECT_EQ(dark, 0) << "band at " << top;
     }
-}
-
-TEST(TrayIcon, One32x32ImageOf16ColoursWithMask)
-{
-    std::vector<uint8_t> ico = ReadRes("vespin.ico");
-    ASSERT_EQ(ico.size(), 22u + 40 + 64 + 512 + 128);
-    EXPECT_EQ(Le(ico, 0, 2), 0u);
-    EXPECT_EQ(Le(ico, 2, 2), 1u);  // an icon
-    EXPECT_EQ(Le(ico, 4, 2), 1u);  // one image
-    EXPECT_EQ(ico[6], 32);
-    EXPECT_EQ(ico[7], 32);
-    EXPECT_EQ(ico[8], 16);
-    EXPECT_EQ(Le(ico, 12, 2), 4u);
-    EXPECT_EQ(Le(ico, 14, 4), 744u);
-    EXPECT_EQ(Le(ico, 18, 4), 22u);
-    EXPECT_EQ(Le(ico, 22 + 8, 4), 64u);  // colour image and mask stacked
-    EXPECT_EQ(Le(ico, 22 + 14, 2), 4u);
 }
 
 }  // namespace

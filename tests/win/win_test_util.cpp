@@ -138,4 +138,24 @@ void MouseButton(DWORD dwFlags)
     SendMouse(0, 0, dwFlags);
 }
 
+int GdiCapacity()
+{
+    std::vector<HPEN> pens;
+    while (HPEN hPen = CreatePen(PS_SOLID, 1, 0))
+        pens.push_back(hPen);
+    for (HPEN hPen : pens)
+        DeleteObject(hPen);
+    return static_cast<int>(pens.size());
+}
+
+int MenuCapacity()
+{
+    std::vector<HMENU> menus;
+    while (HMENU hMenu = CreatePopupMenu())
+        menus.push_back(hMenu);
+    for (HMENU hMenu : menus)
+        DestroyMenu(hMenu);
+    return static_cast<int>(menus.size());
+}
+
 }  // namespace wintest

@@ -49,4 +49,9 @@ void SetMenuIdleHandler(std::function<void(HWND hWndMenu)> handler);
 void MouseMoveTo(int x, int y);
 void MouseButton(DWORD dwFlags);
 
+// How many more pens (GDI objects) or popup menus (USER objects) the process can make now.
+// GetGuiResources is a stub under Wine: a leak of n objects shows as a capacity n smaller.
+int GdiCapacity();
+int MenuCapacity();
+
 }  // namespace wintest
