@@ -16,50 +16,17 @@ namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255), kGrey = RGB(128, 128, 128), kBlue = RGB(0, 0, 255);
 
-// A top-down 24-bit DIB section of one colour, selected into a memory DC.
-class Dib {
-public:
-    Dib(int cx, int cy, COLORREF fill) : hdc(CreateCompatibleDC(nullptr)), stride_((cx * 3 + 3) & ~3)
-    {
-        BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), cx, -cy, 1, 24, BI_RGB, 0, 0, 0, 0, 0}, {}};
-        hbm_ = CreateDIBSection(hdc, &bi, DIB_RGB_COLORS, reinterpret_cast<void **>(&bits_), nullptr, 0);
-        hOld_ = SelectObject(hdc, hbm_);
-        ScopedGdiObject<HBRUSH> brush(CreateSolidBrush(fill));
-        const RECT rc = {0, 0, cx, cy};
-        FillRect(hdc, &rc, brush);
-    }
-    ~Dib()
-    {
-        SelectObject(hdc, hOld_);
-        DeleteObject(hbm_);
-        DeleteDC(hdc);
-    }
-    COLORREF At(int x, int y) const
-    {
-        GdiFlush();
-        const BYTE *p = bits_ + y * stride_ + 3 * x;
-        return RGB(p[2], p[1], p[0]);
-    }
-    const HDC hdc;
-
-private:
-    const int stride_;
-    HBITMAP hbm_;
-    HGDIOBJ hOld_;
-    BYTE *bits_ = nullptr;
-};
-
 // Bounding box (right and bottom inclusive) of the matching pixels inside a rectangle.
 struct Box {
     int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
 };
 
-Box FindBox(const Dib &dib, const RECT &rc, const std::function<bool(COLORREF)> &match)
+Box FindBox(const wintest::TestImage &dib, const RECT &rc, const std::function<bool(COLORREF)> &match)
 {
     Box box;
     for (int y = rc.top; y < rc.bottom; ++y)
         for (int x = rc.left; x < rc.right; ++x)
-            if (match(dib.At(x, y)))
+            if (match(dib.ColorAt(x, y)))
                 box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
     return box;
 }
@@ -72,20 +39,21 @@ protected:
 
 TEST_F(CalendarText, DefaultFaceHasJapaneseGlyphsAndAnUnknownFaceStillDraws)
 {
-    Dib dib(120, 160, kWhite);
+    wintest::TestImage dib(120, 160);
+    dib.FillColor(kWhite);
     {
         ScopedGdiObject<HFONT> font(CreateTextFont(22));
-        ScopedSelectObject select(dib.hdc, font);
+        ScopedSelectObject select(dib.dc(), font);
         const wchar_t szGlyphs[] = L"年月０９　（日月火水木金土）大安赤口先勝友引先負仏滅";
         const int nCount = ARRAYSIZE(szGlyphs) - 1;
         WORD indices[nCount] = {};
-        ASSERT_EQ(GetGlyphIndicesW(dib.hdc, szGlyphs, nCount, indices, GGI_MARK_NONEXISTING_GLYPHS), DWORD(nCount));
+        ASSERT_EQ(GetGlyphIndicesW(dib.dc(), szGlyphs, nCount, indices, GGI_MARK_NONEXISTING_GLYPHS), DWORD(nCount));
         for (int i = 0; i < nCount; ++i)
             EXPECT_NE(indices[i], 0xFFFF) << "glyph " << i << " is missing";
     }
     std::strcpy(Settings.szFont, "Vespin No Such Face");
     const RECT page = {0, 0, 120, 160};
-    DrawCalendarDay(dib.hdc, &page, 23);
+    DrawCalendarDay(dib.dc(), &page, 23);
     EXPECT_GE(FindBox(dib, page, [](COLORREF c) { return c != kWhite; }).right, 0);
 }
 
@@ -111,18 +79,19 @@ TEST_F(CalendarText, EachFieldStartsAtItsTopCentredInItsBand)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         Settings.b6 = c.b6;
-        Dib dib(400, 320, kWhite);
+        wintest::TestImage dib(400, 320);
+        dib.FillColor(kWhite);
         TEXTMETRICA tm = {};
         {
             ScopedGdiObject<HFONT> font(CreateTextFont(c.nFontHeight));
-            ScopedSelectObject select(dib.hdc, font);
-            GetTextMetricsA(dib.hdc, &tm);
+            ScopedSelectObject select(dib.dc(), font);
+            GetTextMetricsA(dib.dc(), &tm);
         }
-        const HGDIOBJ hFont = GetCurrentObject(dib.hdc, OBJ_FONT);
-        SetTextColor(dib.hdc, kBlue);
-        c.draw(dib.hdc, &page);
-        EXPECT_EQ(GetCurrentObject(dib.hdc, OBJ_FONT), hFont);
-        EXPECT_EQ(GetBkMode(dib.hdc), TRANSPARENT);
+        const HGDIOBJ hFont = GetCurrentObject(dib.dc(), OBJ_FONT);
+        SetTextColor(dib.dc(), kBlue);
+        c.draw(dib.dc(), &page);
+        EXPECT_EQ(GetCurrentObject(dib.dc(), OBJ_FONT), hFont);
+        EXPECT_EQ(GetBkMode(dib.dc()), TRANSPARENT);
         const Box ink = FindBox(dib, {0, 0, 400, 320}, [](COLORREF col) { return col != kWhite; });
         const int nTop = page.top + c.nTop;
         EXPECT_GE(ink.top, nTop);
@@ -149,27 +118,29 @@ TEST_F(CalendarText, OverlayIsBlackTextOutlinedInWhiteOnUntouchedGrey)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.date);
         Settings.b24 = c.b24;
-        Dib overlay(120, 160, kGrey), reference(120, 160, kGrey);
+        wintest::TestImage overlay(120, 160), reference(120, 160);
+        overlay.FillColor(kGrey);
+        reference.FillColor(kGrey);
         const RECT layer = {0, 0, 120, 160};
-        DrawOverlayTime(overlay.hdc, &layer, c.hour, c.minute, c.second);
-        DrawOverlayDate(overlay.hdc, &layer, c.month, c.day);
+        DrawOverlayTime(overlay.dc(), &layer, c.hour, c.minute, c.second);
+        DrawOverlayDate(overlay.dc(), &layer, c.month, c.day);
         {
             ScopedGdiObject<HFONT> font(CreateTextFont(20));
-            ScopedSelectObject select(reference.hdc, font);
-            SetBkMode(reference.hdc, TRANSPARENT);
+            ScopedSelectObject select(reference.dc(), font);
+            SetBkMode(reference.dc(), TRANSPARENT);
             RECT rcTime = {8, 8, 112, 40}, rcDate = {8, 120, 112, 152};
-            DrawTextA(reference.hdc, c.time, -1, &rcTime, DT_LEFT | DT_TOP);
-            DrawTextA(reference.hdc, c.date, -1, &rcDate, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
+            DrawTextA(reference.dc(), c.time, -1, &rcTime, DT_LEFT | DT_TOP);
+            DrawTextA(reference.dc(), c.date, -1, &rcDate, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
         }
         int nBlack = 0, nBare = 0;
         for (int y = 1; y < 159; ++y)
             for (int x = 1; x < 119; ++x) {
-                ASSERT_EQ(overlay.At(x, y) == 0, reference.At(x, y) == 0) << x << "," << y;
-                if (overlay.At(x, y) != 0)
+                ASSERT_EQ(overlay.ColorAt(x, y) == 0, reference.ColorAt(x, y) == 0) << x << "," << y;
+                if (overlay.ColorAt(x, y) != 0)
                     continue;
                 ++nBlack;
-                for (const COLORREF n : {overlay.At(x - 1, y), overlay.At(x + 1, y), overlay.At(x, y - 1),
-                                         overlay.At(x, y + 1)})
+                for (const COLORREF n : {overlay.ColorAt(x - 1, y), overlay.ColorAt(x + 1, y), overlay.ColorAt(x, y - 1),
+                                         overlay.ColorAt(x, y + 1)})
                     nBare += n == kGrey;
             }
         EXPECT_GT(nBlack, 100);
@@ -190,17 +161,18 @@ TEST_F(CalendarText, OverlayIsBlackTextOutlinedInWhiteOnUntouchedGrey)
 
 TEST_F(CalendarText, DrawingLeavesNoGdiObjectBehind)
 {
-    Dib dib(120, 160, kWhite);
+    wintest::TestImage dib(120, 160);
+    dib.FillColor(kWhite);
     const RECT rc = {0, 0, 120, 160};
     const auto drawAll = [&] {
-        DrawCalendarYear(dib.hdc, &rc, 2000);
-        DrawCalendarMonth(dib.hdc, &rc, 3);
-        DrawCalendarDay(dib.hdc, &rc, 5);
-        DrawCalendarWeekday(dib.hdc, &rc, 6);
-        DrawCalendarRokuyo(dib.hdc, &rc, 5);
-        DrawCalendarTime(dib.hdc, &rc, 12, 0, 0);
-        DrawOverlayTime(dib.hdc, &rc, 12, 0, 0);
-        DrawOverlayDate(dib.hdc, &rc, 12, 6);
+        DrawCalendarYear(dib.dc(), &rc, 2000);
+        DrawCalendarMonth(dib.dc(), &rc, 3);
+        DrawCalendarDay(dib.dc(), &rc, 5);
+        DrawCalendarWeekday(dib.dc(), &rc, 6);
+        DrawCalendarRokuyo(dib.dc(), &rc, 5);
+        DrawCalendarTime(dib.dc(), &rc, 12, 0, 0);
+        DrawOverlayTime(dib.dc(), &rc, 12, 0, 0);
+        DrawOverlayDate(dib.dc(), &rc, 12, 6);
     };
     drawAll();
     const int before = wintest::GdiCapacity();

@@ -8,20 +8,6 @@
 namespace {
 
 // GetGuiResources is a stub under Wine: count how many more pens fit instead.
-int FreeGdiCapacity()
-{
-    std::vector<HPEN> pens;
-    for (;;) {
-        HPEN h = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
-        if (!h || pens.size() >= 200000)
-            break;
-        pens.push_back(h);
-    }
-    for (HPEN h : pens)
-        DeleteObject(h);
-    return static_cast<int>(pens.size());
-}
-
 // One paint of a cycle through page positions, page hidden and every blink step.
 void SetPaintCase(int i)
 {
@@ -48,12 +34,12 @@ TEST_F(PaintLoadTest, TenThousandPaintsLeaveNoGdiObjectBehind)
         SetPaintCase(i);
         PaintWindow(hWnd_, image.dc());
     }
-    const int before = FreeGdiCapacity();
+    const int before = wintest::GdiCapacity();
     for (int i = 0; i < 10000; ++i) {
         SetPaintCase(i);
         PaintWindow(hWnd_, image.dc());
     }
-    EXPECT_EQ(FreeGdiCapacity(), before);
+    EXPECT_EQ(wintest::GdiCapacity(), before);
     EXPECT_GT(before, 1000);
 }
 

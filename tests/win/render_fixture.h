@@ -17,45 +17,9 @@
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/state.h"
+#include "tests/win/win_test_util.h"
 
-// A 24-bit top-down image selected into its own memory DC.
-class TestImage {
-public:
-    TestImage(int cx, int cy) : cx_(cx), cy_(cy)
-    {
-        HDC hdcScreen = GetDC(nullptr);
-        hbm_ = CreateRgbDib(hdcScreen, cx, cy, reinterpret_cast<void **>(&bits_));
-        hdc_ = CreateCompatibleDC(hdcScreen);
-        ReleaseDC(nullptr, hdcScreen);
-        hOld_ = SelectObject(hdc_, hbm_);
-    }
-    ~TestImage()
-    {
-        SelectObject(hdc_, hOld_);
-        DeleteDC(hdc_);
-        DeleteObject(hbm_);
-    }
-    TestImage(const TestImage &) = delete;
-    TestImage &operator=(const TestImage &) = delete;
-    HDC dc() const { return hdc_; }
-    HBITMAP bitmap() const { return hbm_; }
-    // blue + 256 green + 65536 red, as the key colours are written.
-    uint32_t At(int x, int y) const
-    {
-        GdiFlush();
-        const uint8_t *p = bits_ + static_cast<size_t>(y) * Stride() + x * 3;
-        return p[0] | p[1] << 8 | p[2] << 16;
-    }
-    void Fill(uint8_t value) { memset(bits_, value, static_cast<size_t>(Stride()) * cy_); }
-    int Stride() const { return (cx_ * 3 + 3) & ~3; }
-
-private:
-    int cx_, cy_;
-    HBITMAP hbm_;
-    HDC hdc_;
-    HGDIOBJ hOld_;
-    uint8_t *bits_ = nullptr;
-};
+using wintest::TestImage;
 
 // A 120x160 bitmap resource as 24-bit colours, top row first.
 inline std::vector<uint32_t> ResourcePicture(int id)

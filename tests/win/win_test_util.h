@@ -4,13 +4,69 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "render/panel_win.h"
+
 #include "tests/common/settings_store.h"
 
 namespace wintest {
+
+// A 24-bit top-down image selected into its own memory DC.
+class TestImage {
+public:
+    TestImage(int cx, int cy) : cx_(cx), cy_(cy)
+    {
+        HDC hdcScreen = GetDC(nullptr);
+        hbm_ = CreateRgbDib(hdcScreen, cx, cy, reinterpret_cast<void **>(&bits_));
+        hdc_ = CreateCompatibleDC(hdcScreen);
+        ReleaseDC(nullptr, hdcScreen);
+        hOld_ = SelectObject(hdc_, hbm_);
+    }
+    ~TestImage()
+    {
+        SelectObject(hdc_, hOld_);
+        DeleteDC(hdc_);
+        DeleteObject(hbm_);
+    }
+    TestImage(const TestImage &) = delete;
+    TestImage &operator=(const TestImage &) = delete;
+    HDC dc() const { return hdc_; }
+    HBITMAP bitmap() const { return hbm_; }
+    // blue + 256 green + 65536 red, as the key colours are written.
+    uint32_t At(int x, int y) const
+    {
+        GdiFlush();
+        const uint8_t *p = bits_ + static_cast<size_t>(y) * Stride() + x * 3;
+        return p[0] | p[1] << 8 | p[2] << 16;
+    }
+    COLORREF ColorAt(int x, int y) const
+    {
+        const uint32_t bgr = At(x, y);
+        return RGB(bgr >> 16, (bgr >> 8) & 0xFF, bgr & 0xFF);
+    }
+    void Fill(uint8_t value) { memset(bits_, value, static_cast<size_t>(Stride()) * cy_); }
+    void FillColor(COLORREF cr)
+    {
+        HBRUSH hbr = CreateSolidBrush(cr);
+        const RECT rc = {0, 0, cx_, cy_};
+        FillRect(hdc_, &rc, hbr);
+        DeleteObject(hbr);
+    }
+    int Stride() const { return (cx_ * 3 + 3) & ~3; }
+
+private:
+    int cx_, cy_;
+    HBITMAP hbm_;
+    HDC hdc_;
+    HGDIOBJ hOld_;
+    uint8_t *bits_ = nullptr;
+};
+
 
 using teststore::CountSettingsValues;
 using teststore::DeleteSettingsKey;
