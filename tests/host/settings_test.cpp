@@ -1,6 +1,7 @@
 // Defaults, the field table, stored-string termination and the mend of hostile values.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -8,134 +9,87 @@
 
 namespace {
 
-std::string Bytes(const char *psz)
+std::string Hex(const char *psz)
 {
     std::string out;
     char hex[4];
     for (const unsigned char *p = reinterpret_cast<const unsigned char *>(psz); *p; ++p) {
-        std::snprintf(hex, sizeof(hex), "%02X ", *p);
+        std::snprintf(hex, sizeof(hex), "%s%02X", out.empty() ? "" : " ", *p);
         out += hex;
     }
-    if (!out.empty())
-        out.pop_back();
     return out;
 }
 
 TEST(Encoding, NarrowLiteralsAreShiftJis)
 {
-    EXPECT_EQ(Bytes("タイマが取得できません"),
-              "83 5E 83 43 83 7D 82 AA 8E E6 93 BE 82 C5 82 AB 82 DC 82 B9 82 F1");
-    EXPECT_EQ(Bytes(kDefaultFontFace), "82 6C 82 72 20 83 53 83 56 83 62 83 4E");
-    // 0x5C as a trail byte must survive: "表示" and "ソ".
-    EXPECT_EQ(Bytes("表示ソ"), "95 5C 8E A6 83 5C");
+    EXPECT_EQ(Hex("タイマが取得できません"), "83 5E 83 43 83 7D 82 AA 8E E6 93 BE 82 C5 82 AB 82 DC 82 B9 82 F1");
+    EXPECT_EQ(Hex(kDefaultFontFace), "82 6C 82 72 20 83 53 83 56 83 62 83 4E");
+    EXPECT_EQ(Hex("表示ソ"), "95 5C 8E A6 83 5C");  // 0x5C trail bytes survive
 }
 
-TEST(SettingsTable, FieldsInStoreOrderWithTheirWidths)
+TEST(SettingsTable, FieldsFollowOneAnotherInStoreOrder)
 {
-    const char *names[kSettingFieldCount] = {
-        "nWindowX", "nWindowY", "bStatus", "nDrawChara", "szCurrentWave", "bTopMost",
-        "bAwayTaskBar", "bTaskTrayNoIcon", "bFix", "nWindowPos", "nCalendarPos", "szFont",
-        "b24", "bSecond", "b6", "bAlarm", "bAlarm30", "szWave", "szWave30",
-        "nTransparentCal", "bChara0", "bChara1", "bChara2", "nChangeTiming", "bRandom",
-        "nTransparent", "nHourOld", "nMinuteOld"};
-    size_t total = 0;
-    for (int i = 0; i < kSettingFieldCount; ++i) {
-        EXPECT_STREQ(SettingFields[i].pszName, names[i]);
-        EXPECT_EQ(SettingFields[i].offset, total) << names[i];
-        total += SettingFields[i].cbSize;
+    size_t offset = 0;
+    for (const SettingField &field : SettingFields) {
+        EXPECT_EQ(field.offset, offset) << field.pszName;
+        offset += field.cbSize;
     }
-    EXPECT_EQ(total, sizeof(SettingsRecord));
-    EXPECT_EQ(SettingFields[4].cbSize, 260u);
-    EXPECT_EQ(SettingFields[11].cbSize, 256u);
+    EXPECT_EQ(offset, sizeof(SettingsRecord));
+    EXPECT_STREQ(SettingFields[0].pszName, "nWindowX");
+    EXPECT_STREQ(SettingFields[27].pszName, "nMinuteOld");
 }
 
 TEST(SettingsDefaults, EveryFieldZeroButTheListedOnes)
 {
-    SettingsRecord rec;
+    SettingsRecord rec, expected = {};
     std::memset(&rec, 0x5A, sizeof(rec));
     SetDefaultSettings(&rec);
-    SettingsRecord expected;
-    std::memset(&expected, 0, sizeof(expected));
     expected.bStatus = 1;
     expected.nCalendarPos = 3;
     expected.nTransparentCal = 40;
     expected.bChara0 = expected.bChara1 = expected.bChara2 = 1;
-    std::memcpy(expected.szFont, "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E", 13);
+    std::strcpy(expected.szFont, kDefaultFontFace);
     EXPECT_EQ(std::memcmp(&rec, &expected, sizeof(rec)), 0);
 }
 
 TEST(StoredString, AlwaysTerminatedInsideTheBuffer)
 {
-    struct Case {
-        size_t cbRead;
-        size_t expectedLength;
-    } cases[] = {
-        {0, 0},      // empty value
-        {3, 3},      // "abc" stored without its NUL
-        {4, 3},      // "abc" with its NUL
-        {255, 255},  // 255 characters, no NUL
-        {256, 255},  // a full buffer without NUL loses its last byte
-    };
-    for (const Case &c : cases) {
+    // {bytes read, resulting length}: without NUL, with NUL, a full buffer loses its last byte.
+    const size_t cases[][2] = {{0, 0}, {3, 3}, {255, 255}, {256, 255}};
+    for (const auto &c : cases) {
         char buffer[256];
         std::memset(buffer, 'x', sizeof(buffer));
-        if (c.cbRead == 4)
-            buffer[3] = '\0';
-        TerminateStoredString(buffer, sizeof(buffer), c.cbRead);
-        EXPECT_EQ(std::strlen(buffer), c.expectedLength) << "read " << c.cbRead;
+        TerminateStoredString(buffer, sizeof(buffer), c[0]);
+        EXPECT_EQ(std::strlen(buffer), c[1]) << "read " << c[0];
     }
 }
 
-TEST(MendSettings, OutOfRangeValuesComeIntoRange)
+TEST(MendSettings, OutOfRangeValuesComeIntoRangeAndNothingElseMoves)
 {
     struct Case {
-        const char *pszField;
-        int32_t stored;
-        int32_t expected;
+        int32_t SettingsRecord::*field;
+        int32_t stored, expected;
     } cases[] = {
-        {"nTransparent", -1, 0},      {"nTransparent", 101, 100},
-        {"nTransparent", 100, 100},   {"nTransparent", INT32_MIN, 0},
-        {"nTransparentCal", 250, 100}, {"nTransparentCal", -40, 0},
-        {"nTransparentCal", 0, 0},    {"nWindowPos", 5, 0},
-        {"nWindowPos", -1, 0},        {"nWindowPos", 4, 4},
-        {"nCalendarPos", 4, 3},       {"nCalendarPos", -2, 3},
-        {"nCalendarPos", 0, 0},       {"nChangeTiming", 14, 13},
-        {"nChangeTiming", -1, 13},    {"nChangeTiming", 12, 12},
-        {"nDrawChara", -1, 2},        {"nDrawChara", 3, 0},
-        {"nDrawChara", 5, 2},         {"nDrawChara", INT32_MIN, 1},
-        {"nDrawChara", 2, 2},         {"nHourOld", 24, 23},
-        {"nHourOld", -5, 0},          {"nHourOld", 23, 23},
-        {"nMinuteOld", 60, 59},       {"nMinuteOld", -1, 0},
-        {"nMinuteOld", 59, 59},
+        {&SettingsRecord::nTransparent, -1, 0},        {&SettingsRecord::nTransparent, 101, 100},
+        {&SettingsRecord::nTransparent, INT32_MIN, 0}, {&SettingsRecord::nTransparentCal, 250, 100},
+        {&SettingsRecord::nTransparentCal, 0, 0},      {&SettingsRecord::nWindowPos, 5, 0},
+        {&SettingsRecord::nWindowPos, 4, 4},           {&SettingsRecord::nCalendarPos, -2, 3},
+        {&SettingsRecord::nCalendarPos, 0, 0},         {&SettingsRecord::nChangeTiming, 14, 13},
+        {&SettingsRecord::nChangeTiming, 12, 12},      {&SettingsRecord::nDrawChara, -1, 2},
+        {&SettingsRecord::nDrawChara, 5, 2},           {&SettingsRecord::nDrawChara, INT32_MIN, 1},
+        {&SettingsRecord::nHourOld, 24, 23},           {&SettingsRecord::nHourOld, -5, 0},
+        {&SettingsRecord::nMinuteOld, 60, 59},         {&SettingsRecord::nMinuteOld, 59, 59},
+        {&SettingsRecord::nWindowX, -500, -500},       {&SettingsRecord::bTopMost, 7, 7},
     };
     for (const Case &c : cases) {
         SettingsRecord rec;
         SetDefaultSettings(&rec);
-        const SettingField *field = nullptr;
-        for (const SettingField &f : SettingFields)
-            if (std::strcmp(f.pszName, c.pszField) == 0)
-                field = &f;
-        ASSERT_NE(field, nullptr) << c.pszField;
-        *SettingNumber(&rec, *field) = c.stored;
-        SettingsRecord before = rec;
+        rec.*c.field = c.stored;
+        SettingsRecord expected = rec;
+        expected.*c.field = c.expected;
         MendSettings(&rec);
-        EXPECT_EQ(*SettingNumber(&rec, *field), c.expected) << c.pszField << " = " << c.stored;
-        // Nothing else moves.
-        *SettingNumber(&before, *field) = c.expected;
-        EXPECT_EQ(std::memcmp(&rec, &before, sizeof(rec)), 0) << c.pszField;
+        EXPECT_EQ(std::memcmp(&rec, &expected, sizeof(rec)), 0) << "stored " << c.stored;
     }
-}
-
-TEST(MendSettings, DefaultsAndPositionsAreLeftAlone)
-{
-    SettingsRecord rec;
-    SetDefaultSettings(&rec);
-    rec.nWindowX = -500;
-    rec.nWindowY = 99999;
-    rec.bTopMost = 7;  // flags are only ever tested against zero
-    SettingsRecord before = rec;
-    MendSettings(&rec);
-    EXPECT_EQ(std::memcmp(&rec, &before, sizeof(rec)), 0);
 }
 
 }  // namespace

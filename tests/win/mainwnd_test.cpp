@@ -1,10 +1,9 @@
 // The main window procedure on a real window: the blink state machine, the
-// command table, the menu check mark and what destruction saves.
+// command table, the menu check mark and what each way out saves.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "res/resource.h"
-#include "settings/registry_win.h"
 #include "settings/settings.h"
 #include "settings/state.h"
 #include "tests/win/win_test_util.h"
@@ -34,15 +33,10 @@ protected:
     HWND hWnd = nullptr;
 };
 
-TEST_F(MainWindow, CreationStartsTimerOneAndAnIdleBlink)
-{
-    EXPECT_NE(uTimer1, 0u);
-    EXPECT_EQ(uTimer2, 0u);
-    EXPECT_EQ(nBlinkStep, -1);
-}
-
 TEST_F(MainWindow, BlinkRunsFiveStepsThenIdles)
 {
+    EXPECT_NE(uTimer1, 0u);
+    EXPECT_EQ(nBlinkStep, -1);
     // About one tick in three starts a blink; a hundred ticks without one is not chance.
     for (int i = 0; i < 100 && nBlinkStep == -1; ++i)
         SendMessageA(hWnd, WM_TIMER, uTimer1, 0);
@@ -50,38 +44,27 @@ TEST_F(MainWindow, BlinkRunsFiveStepsThenIdles)
     ASSERT_NE(uTimer2, 0u);
     SendMessageA(hWnd, WM_TIMER, uTimer1, 0);
     EXPECT_EQ(nBlinkStep, 0) << "timer 1 does not advance a running blink";
-    for (int step = 1; step <= 4; ++step) {
+    for (int step : {1, 2, 3, 4, -1}) {
         SendMessageA(hWnd, WM_TIMER, uTimer2, 0);
         EXPECT_EQ(nBlinkStep, step);
     }
-    SendMessageA(hWnd, WM_TIMER, uTimer2, 0);
-    EXPECT_EQ(nBlinkStep, -1);
     EXPECT_EQ(uTimer2, 0u);
 }
 
 TEST_F(MainWindow, CommandTable)
 {
-    struct Case {
-        WORD wId;
-        LRESULT result;
-        int32_t nDrawChara;
-    } cases[] = {
-        {IDM_CHARA2, 1, 2}, {IDM_CHARA0, 1, 0}, {IDM_CHARA1, 1, 1}, {40004, 0, 1}, {40009, 0, 1}, {1, 0, 1},
-    };
-    Settings.bChara1 = 0;  // the commands ignore the rotation flags
-    for (const Case &c : cases) {
-        EXPECT_EQ(Command(c.wId), c.result) << c.wId;
-        EXPECT_EQ(Settings.nDrawChara, c.nDrawChara) << c.wId;
+    // {command, result, nDrawChara afterwards}; the character commands ignore the rotation flags.
+    const int cases[][3] = {{IDM_CHARA2, 1, 2}, {IDM_CHARA0, 1, 0}, {IDM_CHARA1, 1, 1}, {40004, 0, 1}, {40009, 0, 1}};
+    Settings.bChara1 = 0;
+    for (const auto &c : cases) {
+        EXPECT_EQ(Command(static_cast<WORD>(c[0])), c[1]) << c[0];
+        EXPECT_EQ(Settings.nDrawChara, c[2]) << c[0];
     }
-}
-
-TEST_F(MainWindow, CalendarCommandTogglesLikeADoubleClick)
-{
+    // The calendar command toggles when its posted double click arrives.
     Settings.bStatus = 0;
-    Settings.nCalendarPos = 3;
     Settings.nWindowX = 500;
     EXPECT_EQ(Command(IDM_CALENDAR), 1);
-    EXPECT_EQ(Settings.bStatus, 0) << "the toggle waits for the posted double click";
+    EXPECT_EQ(Settings.bStatus, 0);
     wintest::PumpMessages();
     EXPECT_EQ(Settings.bStatus, 1);
     EXPECT_EQ(Settings.nWindowX, 380);
@@ -104,25 +87,18 @@ TEST_F(MainWindow, MenuCheckMarkFollowsThePageOnlyForTheTopPopup)
 {
     HMENU hMenu = CreatePopupMenu();
     AppendMenuA(hMenu, MF_STRING, IDM_CALENDAR, "calendar");
-    struct Case {
-        int32_t bStatus;
-        LPARAM lParam;
-        UINT expected;
-    } cases[] = {
-        {1, MAKELPARAM(0, 0), MF_CHECKED}, {0, MAKELPARAM(0, 0), MF_UNCHECKED},
-        {1, MAKELPARAM(1, 0), MF_UNCHECKED},  // a submenu position
-        {1, MAKELPARAM(0, 1), MF_UNCHECKED},  // the window menu
-    };
-    for (const Case &c : cases) {
+    // {bStatus, popup position, window-menu flag, checked}
+    const int cases[][4] = {{1, 0, 0, 1}, {0, 0, 0, 0}, {1, 1, 0, 0}, {1, 0, 1, 0}};
+    for (const auto &c : cases) {
         CheckMenuItem(hMenu, IDM_CALENDAR, MF_BYCOMMAND | MF_UNCHECKED);
-        Settings.bStatus = c.bStatus;
-        SendMessageA(hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), c.lParam);
-        EXPECT_EQ(GetMenuState(hMenu, IDM_CALENDAR, MF_BYCOMMAND) & MF_CHECKED, c.expected);
+        Settings.bStatus = c[0];
+        SendMessageA(hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), MAKELPARAM(c[1], c[2]));
+        EXPECT_EQ((GetMenuState(hMenu, IDM_CALENDAR, MF_BYCOMMAND) & MF_CHECKED) != 0, c[3] == 1);
     }
     DestroyMenu(hMenu);
 }
 
-TEST_F(MainWindow, EndSessionSavesOnlyWhenItReallyEnds)
+TEST_F(MainWindow, EndSessionSavesOnlyWhenWindowsReallyEnds)
 {
     SendMessageA(hWnd, WM_ENDSESSION, FALSE, 0);
     EXPECT_EQ(wintest::CountSettingsValues(), 0);
@@ -130,23 +106,18 @@ TEST_F(MainWindow, EndSessionSavesOnlyWhenItReallyEnds)
     EXPECT_EQ(wintest::CountSettingsValues(), 28);
 }
 
-TEST_F(MainWindow, DestroySavesALoadedRecordAndStopsTheTimers)
+TEST_F(MainWindow, DestroySavesOnlyALoadedRecordAndQuitsWithZero)
 {
-    Settings.nWindowX = 321;
-    DestroyWindow(hWnd);
-    DWORD dw = 0;
-    EXPECT_TRUE(wintest::GetDword("nWindowX", &dw));
-    EXPECT_EQ(dw, 321u);
-    MSG msg;
-    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(msg.wParam, 0u);
-}
-
-TEST_F(MainWindow, DestroyBeforeAnyLoadSavesNothing)
-{
-    bSettingsLoaded = 0;
-    DestroyWindow(hWnd);
-    EXPECT_EQ(wintest::CountSettingsValues(), 0);
+    for (int loaded : {0, 1}) {
+        if (loaded)
+            hWnd = wintest::CreateMainWindow(0, 0);
+        bSettingsLoaded = loaded;
+        DestroyWindow(hWnd);
+        EXPECT_EQ(wintest::CountSettingsValues(), loaded ? 28 : 0);
+        MSG msg;
+        EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+        EXPECT_EQ(msg.wParam, 0u);
+    }
     bSettingsLoaded = 1;
 }
 
