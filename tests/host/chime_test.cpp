@@ -6,170 +6,92 @@
 
 namespace {
 
-// A scripted generator: the tests say which numbers the random order draws.
-const int *scriptNext;
-int ScriptedRandom() { return *scriptNext++; }
-int NeverCalled()
-{
-    ADD_FAILURE() << "the generator was drawn from";
-    return 0;
-}
-
-SettingsRecord Record()
-{
-    SettingsRecord rec;
-    SetDefaultSettings(&rec);
-    rec.nChangeTiming = 13;
-    return rec;
-}
-
-TEST(RandomGenerator, SequenceFromSeedOne)
+TEST(RandomGenerator, SequenceFromOneSeedAndStateWrapsModulo2To32)
 {
     SeedRandom(1);
-    const int expected[10] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
-    for (int v : expected)
+    for (int v : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464})
         EXPECT_EQ(NextRandom(), v);
-}
-
-TEST(RandomGenerator, StateWrapsModulo2To32)
-{
-    // 0xFFFFFFFF * 214013 + 2531011 = 2316998 (mod 2^32); 2316998 >> 16 = 35.
-    SeedRandom(0xFFFFFFFFu);
+    SeedRandom(0xFFFFFFFFu);  // 0xFFFFFFFF * 214013 + 2531011 = 2316998 (mod 2^32)
     EXPECT_EQ(NextRandom(), 35);
 }
 
-struct SignalCase {
-    const char *what;
-    int alarm, alarm30, ready;
-    int hourOld, minuteOld, hour, minute;
-    TimeSignalSound expected;
-};
-
-TEST(TimeSignal, SoundsOnlyWhenTheHourOrHalfHourChanged)
+TEST(TimeSignal, SoundsOnTheHourOrHalfHourAndRotatesWhenTheIntervalIsCrossed)
 {
-    const SignalCase cases[] = {
-        {"11:59 still", 1, 1, 1, 11, 59, 11, 59, kNoSignal},
-        {"11:59 -> 12:00 hour wins over half hour", 1, 1, 1, 11, 59, 12, 0, kHourSignal},
-        {"12:00 -> 12:00 plays once", 1, 1, 1, 12, 0, 12, 0, kNoSignal},
-        {"no hourly: half-hour sound at :00", 0, 1, 1, 11, 59, 12, 0, kHalfHourSignal},
-        {"no hourly: half-hour sound at :30", 0, 1, 1, 12, 29, 12, 30, kHalfHourSignal},
-        {"no hourly: nothing at :45", 0, 1, 1, 12, 44, 12, 45, kNoSignal},
-        {"both: half hour at :30", 1, 1, 1, 12, 29, 12, 30, kHalfHourSignal},
-        {"hourly only: nothing at :30", 1, 0, 1, 12, 29, 12, 30, kNoSignal},
-        {"started at 12:00:30: first check is silent", 1, 1, 0, 11, 50, 12, 0, kNoSignal},
-        {"slept 10:10 to 10:50", 0, 1, 1, 10, 10, 10, 50, kHalfHourSignal},
-        {"clock set back across an hour", 1, 0, 1, 12, 5, 11, 55, kHourSignal},
-        {"nothing switched on", 0, 0, 1, 11, 59, 12, 0, kNoSignal},
+    // All three characters in turn, character 0 shown: a rotation shows character 1.
+    struct Case {
+        const char *what;
+        int32_t alarm, alarm30, ready, timing, hourOld, minuteOld, hour, minute;
+        TimeSignalSound sound;
+        bool rotated;
+    } cases[] = {
+        {"11:59 still", 1, 1, 1, 13, 11, 59, 11, 59, kNoSignal, false},
+        {"11:59 -> 12:00: the hour, not the half hour", 1, 1, 1, 13, 11, 59, 12, 0, kHourSignal, false},
+        {"12:00 -> 12:00 plays once", 1, 1, 1, 13, 12, 0, 12, 0, kNoSignal, false},
+        {"half hour only: at :00", 0, 1, 1, 13, 11, 59, 12, 0, kHalfHourSignal, false},
+        {"half hour only: at :30", 0, 1, 1, 13, 12, 29, 12, 30, kHalfHourSignal, false},
+        {"half hour only: not at :45", 0, 1, 1, 13, 12, 44, 12, 45, kNoSignal, false},
+        {"hourly only: not at :30", 1, 0, 1, 13, 12, 29, 12, 30, kNoSignal, false},
+        {"both: the half hour at :30", 1, 1, 1, 13, 12, 29, 12, 30, kHalfHourSignal, false},
+        {"clock set back across an hour", 1, 0, 1, 13, 12, 5, 11, 55, kHourSignal, false},
+        {"first check after start-up", 1, 1, 0, 13, 11, 50, 12, 0, kNoSignal, false},
+        {"slept 10:10 to 10:50", 0, 1, 1, 13, 10, 10, 10, 50, kHalfHourSignal, false},
+        {"10:50 -> 10:51 after it", 0, 1, 1, 13, 10, 50, 10, 51, kNoSignal, false},
+        {"every minute", 0, 0, 1, 0, 10, 0, 10, 1, kNoSignal, true},
+        {"every 30 minutes, not yet", 0, 0, 1, 5, 10, 0, 10, 29, kNoSignal, false},
+        {"every 30 minutes", 0, 0, 1, 5, 10, 29, 10, 30, kNoSignal, true},
+        {"every hour, first check at 14:05 after 10:20", 1, 0, 0, 6, 10, 20, 14, 5, kNoSignal, true},
+        {"every 12 hours", 0, 0, 1, 11, 11, 59, 12, 0, kNoSignal, true},
+        {"every 12 hours, not yet", 0, 0, 1, 11, 12, 0, 23, 59, kNoSignal, false},
+        {"every day at midnight", 0, 0, 1, 12, 23, 59, 0, 0, kNoSignal, true},
+        {"every day, not after midnight", 0, 0, 1, 12, 0, 0, 0, 1, kNoSignal, false},
+        {"every day, not at noon", 0, 0, 1, 12, 11, 59, 12, 0, kNoSignal, false},
+        {"13: never", 0, 0, 1, 13, 23, 59, 0, 0, kNoSignal, false},
+        {"14: never", 0, 0, 1, 14, 10, 0, 11, 0, kNoSignal, false},
+        {"-1: never", 0, 0, 1, -1, 10, 0, 11, 0, kNoSignal, false},
+        {"largest: never", 0, 0, 1, 0x7FFFFFFF, 10, 0, 11, 1, kNoSignal, false},
     };
-    for (const SignalCase &c : cases) {
-        SettingsRecord rec = Record();
-        rec.bAlarm = c.alarm, rec.bAlarm30 = c.alarm30;
+    for (const Case &c : cases) {
+        SettingsRecord rec;
+        SetDefaultSettings(&rec);
+        rec.bAlarm = c.alarm, rec.bAlarm30 = c.alarm30, rec.nChangeTiming = c.timing;
         rec.nHourOld = c.hourOld, rec.nMinuteOld = c.minuteOld;
-        EXPECT_EQ(DecideTimeSignal(c.hour, c.minute, rec, c.ready, NeverCalled).sound, c.expected) << c.what;
+        const TimeSignalDecision d = DecideTimeSignal(c.hour, c.minute, rec, c.ready, nullptr);
+        EXPECT_EQ(d.sound, c.sound) << c.what;
+        EXPECT_EQ(d.nDrawChara, c.rotated ? 1 : 0) << c.what;
     }
 }
 
-TEST(RotationInterval, DueExactlyWhenTheIntervalIsCrossed)
+TEST(Rotation, MovesToAnotherEnabledCharacterOnlyWhenTwoAreEnabled)
 {
     struct Case {
-        int32_t timing;
-        int hourOld, minuteOld, hour, minute;
-        bool due;
+        int32_t chara0, chara1, chara2, random, drawChara, expected;
     } cases[] = {
-        {0, 10, 0, 10, 1, true},      {0, 10, 1, 10, 1, false},
-        {1, 10, 2, 10, 3, true},      {1, 10, 3, 10, 5, false},
-        {2, 10, 4, 10, 5, true},      {2, 10, 5, 10, 9, false},
-        {3, 10, 9, 10, 10, true},     {3, 10, 10, 10, 19, false},
-        {4, 10, 14, 10, 15, true},    {4, 10, 15, 10, 29, false},
-        {5, 10, 29, 10, 30, true},    {5, 10, 0, 10, 29, false},
-        {6, 10, 20, 14, 5, true},     {6, 10, 0, 10, 59, false},
-        {7, 9, 59, 10, 0, true},      {7, 10, 0, 11, 59, false},
-        {8, 8, 0, 9, 0, true},        {8, 9, 0, 11, 0, false},
-        {9, 11, 0, 12, 0, true},      {9, 12, 0, 17, 0, false},
-        {10, 7, 0, 8, 0, true},       {10, 8, 0, 15, 0, false},
-        {10, 15, 0, 16, 0, true},     {11, 11, 59, 12, 0, true},
-        {11, 12, 0, 23, 0, false},    {12, 23, 59, 0, 0, true},
-        {12, 0, 0, 0, 1, false},      {12, 10, 0, 11, 0, false},
-        {13, 23, 59, 0, 0, false},    {14, 10, 0, 11, 0, false},
-        {-1, 10, 0, 11, 0, false},    {0x7FFFFFFF, 10, 0, 11, 1, false},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(IsRotationDue(c.timing, c.hour, c.minute, c.hourOld, c.minuteOld), c.due)
-            << c.timing << ": " << c.hourOld << ":" << c.minuteOld << " -> " << c.hour << ":" << c.minute;
-}
-
-TEST(Rotation, InTurnMovesToTheNextEnabledCharacter)
-{
-    struct Case {
-        int32_t chara0, chara1, chara2, drawChara, expected;
-    } cases[] = {
-        {1, 1, 1, 0, 1}, {1, 1, 1, 2, 0},  {1, 0, 1, 0, 2},  {1, 0, 1, 2, 0},
-        {0, 1, 0, 0, 0},  // one enabled: no change
-        {0, 0, 0, 2, 2},  // none enabled
-        {0, 0, 1, 2, 2},  // one enabled, already shown
-        {2, 1, 0, 1, 1},  // only flags equal to 1 count
+        {1, 1, 1, 0, 0, 1}, {1, 1, 1, 0, 2, 0}, {1, 0, 1, 0, 0, 2}, {1, 0, 1, 0, 2, 0},
+        // One or none enabled (only a flag of 1 counts): no change, in either order.
+        {0, 1, 0, 0, 0, 0}, {0, 0, 1, 1, 2, 2}, {0, 0, 0, 1, 1, 1}, {2, 1, 0, 1, 1, 1},
         // Hand-edited indexes come into range before they index the flags.
-        {1, 1, 1, -1, 0}, {1, 1, 1, -4, 0}, {1, 1, 1, 7, 2}, {1, 1, 1, -2147483647 - 1, 2},
+        {1, 1, 1, 0, -1, 0}, {1, 1, 1, 0, -4, 0}, {1, 1, 1, 0, 7, 2}, {1, 1, 1, 0, -2147483647 - 1, 2},
     };
-    for (const auto &c : cases) {
-        SettingsRecord rec = Record();
+    for (const Case &c : cases) {
+        SettingsRecord rec;
+        SetDefaultSettings(&rec);
         rec.bChara0 = c.chara0, rec.bChara1 = c.chara1, rec.bChara2 = c.chara2;
-        rec.nDrawChara = c.drawChara, rec.bRandom = 0;
-        EXPECT_EQ(NextCharacter(rec, NeverCalled), c.expected)
-            << c.chara0 << c.chara1 << c.chara2 << " from " << c.drawChara;
+        rec.bRandom = c.random, rec.nDrawChara = c.drawChara;
+        EXPECT_EQ(NextCharacter(rec, NextRandom), c.expected) << &c - cases;
     }
-}
-
-TEST(Rotation, RandomOrderDrawsUntilAnotherEnabledCharacter)
-{
-    SettingsRecord rec = Record();
-    rec.bRandom = 1;
-    rec.bChara0 = 1, rec.bChara1 = 0, rec.bChara2 = 1;
-    rec.nDrawChara = 0;
-    const int draws[] = {3, 1, 4, 32765};  // 0 shown, 1 off, 1 off, then 2
-    scriptNext = draws;
-    EXPECT_EQ(NextCharacter(rec, ScriptedRandom), 2);
-    EXPECT_EQ(scriptNext, draws + 4);
 }
 
 TEST(Rotation, RandomOrderWithTwoEnabledAlwaysSwaps)
 {
     SeedRandom(12345);
-    SettingsRecord rec = Record();
-    rec.bRandom = 1;
-    rec.bChara0 = 0, rec.bChara1 = 1, rec.bChara2 = 1;
-    rec.nDrawChara = 1;
+    SettingsRecord rec;
+    SetDefaultSettings(&rec);
+    rec.bRandom = 1, rec.bChara0 = 0, rec.nDrawChara = 1;
     for (int i = 0; i < 1000; ++i) {
         const int32_t next = NextCharacter(rec, NextRandom);
-        ASSERT_EQ(next, rec.nDrawChara == 1 ? 2 : 1);
+        ASSERT_EQ(next, rec.nDrawChara == 1 ? 2 : 1) << i;
         rec.nDrawChara = next;
     }
-}
-
-TEST(TimeSignal, FirstCheckStillRotatesWhatFellDueWhileAway)
-{
-    // Last saved at 10:20, started at 14:05, change every hour, all three in turn.
-    SettingsRecord rec = Record();
-    rec.bAlarm = 1, rec.nChangeTiming = 6, rec.nDrawChara = 1;
-    rec.nHourOld = 10, rec.nMinuteOld = 20;
-    const TimeSignalDecision first = DecideTimeSignal(14, 5, rec, 0, NeverCalled);
-    EXPECT_EQ(first.sound, kNoSignal);
-    EXPECT_EQ(first.nDrawChara, 2);
-}
-
-TEST(TimeSignal, EveryDayChangesOnceAfterMidnight)
-{
-    SettingsRecord rec = Record();
-    rec.nChangeTiming = 12, rec.nDrawChara = 0;
-    const int times[][2] = {{23, 58}, {23, 59}, {0, 0}, {0, 1}, {1, 0}, {12, 0}, {23, 59}};
-    int changes = 0;
-    for (const auto &t : times) {
-        const TimeSignalDecision d = DecideTimeSignal(t[0], t[1], rec, 1, NeverCalled);
-        changes += d.nDrawChara != rec.nDrawChara;
-        rec.nDrawChara = d.nDrawChara, rec.nHourOld = t[0], rec.nMinuteOld = t[1];
-    }
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(rec.nDrawChara, 1);
 }
 
 }  // namespace

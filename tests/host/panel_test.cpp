@@ -1,102 +1,62 @@
-// The blink patch table, patches copied inside the sheet, and the panel layout table.
+// The blink patch table and the patches copied inside the sheet.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
 
-#include "render/blend.h"
-#include "render/layout.h"
 #include "render/sheet.h"
 
 namespace {
 
 TEST(BlinkPatch, StepsShowOpenHalfClosedHalfOpenOnlyForTheThirdCharacter)
 {
-    const int expected[3][7] = {
-        // steps -1, 0, 1, 2, 3, 4, 5
-        {-1, -1, -1, -1, -1, -1, -1},  // character 0
-        {-1, -1, -1, -1, -1, -1, -1},  // character 1
-        {-1, 0, 2, 1, 2, 0, -1},       // character 2
-    };
-    for (int chara = 0; chara < 3; ++chara)
+    const int order[5] = {0, 2, 1, 2, 0};
+    for (int chara = -1; chara <= 5; ++chara)
         for (int step = -1; step <= 5; ++step)
-            EXPECT_EQ(BlinkPatchFor(step, chara), expected[chara][step + 1]) << chara << "," << step;
-    EXPECT_EQ(BlinkPatchFor(0, -1), -1);
-    EXPECT_EQ(BlinkPatchFor(0, 5), -1);
+            EXPECT_EQ(BlinkPatchFor(step, chara), chara == 2 && step >= 0 && step < 5 ? order[step] : -1)
+                << chara << "," << step;
 }
 
-// A 240x160 8-bit sheet stored bottom-up whose pixel (x, y) as seen holds (x + 3 y) mod 251.
+// What a sheet pixel (x, y) as seen holds, so that every moved pixel shows where it came from.
+uint8_t Picture(int32_t x, int32_t y) { return static_cast<uint8_t>((x + 3 * y) % 251); }
+
+// A 240-wide 8-bit sheet of 33 colours, stored bottom-up.
 std::vector<uint8_t> Sheet(int32_t height = 160)
 {
     std::vector<uint8_t> dib(40 + 33 * 4 + 240 * static_cast<size_t>(height), 0);
-    const int32_t header[3] = {40, 240, height};
+    const int32_t header[9] = {40, 240, height, 1 | 8 << 16, 0, 0, 0, 0, 33};
     std::memcpy(dib.data(), header, sizeof(header));
-    dib[12] = 1, dib[14] = 8, dib[32] = 33;
     for (int32_t y = 0; y < height; ++y)
         for (int32_t x = 0; x < 240; ++x)
-            dib[40 + 33 * 4 + (height - 1 - y) * 240 + x] = static_cast<uint8_t>((x + 3 * y) % 251);
+            dib[40 + 33 * 4 + (height - 1 - y) * 240 + x] = Picture(x, y);
     return dib;
-}
-
-uint8_t SeenAt(const std::vector<uint8_t> &dib, int32_t x, int32_t y)
-{
-    return dib[40 + 33 * 4 + (159 - y) * 240 + x];
 }
 
 TEST(BlinkPatch, PatchReplacesTheEyesAndNothingElse)
 {
-    const int32_t patchTop[3] = {17, 47, 77};
+    // Patch n is the 96x30 block at (128, 17 + 30 n); the eyes are at (8, 47).
     for (int patch = 0; patch < 3; ++patch) {
-        const std::vector<uint8_t> before = Sheet();
-        std::vector<uint8_t> after = before;
-        ASSERT_TRUE(ApplyBlinkPatch(after.data(), after.size(), patch));
+        std::vector<uint8_t> sheet = Sheet();
+        ASSERT_TRUE(ApplyBlinkPatch(sheet.data(), sheet.size(), patch));
         for (int32_t y = 0; y < 160; ++y)
             for (int32_t x = 0; x < 240; ++x) {
                 const bool eyes = x >= 8 && x < 104 && y >= 47 && y < 77;
-                const uint8_t want =
-                    eyes ? SeenAt(before, x - 8 + 128, y - 47 + patchTop[patch]) : SeenAt(before, x, y);
-                ASSERT_EQ(SeenAt(after, x, y), want) << patch << ": " << x << "," << y;
+                ASSERT_EQ(sheet[40 + 33 * 4 + (159 - y) * 240 + x],
+                          eyes ? Picture(x + 120, y - 30 + 30 * patch) : Picture(x, y))
+                    << patch << ": " << x << "," << y;
             }
     }
 }
 
-TEST(BlinkPatch, RefusedForUnknownPatchOrShortSheet)
+TEST(BlinkPatch, RefusedForUnknownPatchOrShortSheetAndChangesNothing)
 {
-    std::vector<uint8_t> sheet = Sheet();
-    const std::vector<uint8_t> untouched = sheet;
-    EXPECT_FALSE(ApplyBlinkPatch(sheet.data(), sheet.size(), 3));
-    EXPECT_FALSE(ApplyBlinkPatch(sheet.data(), sheet.size(), -1));
-    EXPECT_FALSE(ApplyBlinkPatch(sheet.data(), sheet.size() - 1, 0));
-    EXPECT_EQ(sheet, untouched);
-    std::vector<uint8_t> shortSheet = Sheet(106);  // one row short of patch 2
-    EXPECT_FALSE(ApplyBlinkPatch(shortSheet.data(), shortSheet.size(), 0));
-}
-
-TEST(PanelLayout, FollowsThePositionTableAndNeverOverlaps)
-{
-    struct Case {
-        int32_t bStatus, nCalendarPos;
-        PanelLayout expected;
-    } cases[] = {
-        {0, 0, {120, 160, 0, 0, 0, 0}},
-        {0, 3, {120, 160, 0, 0, 0, 0}},
-        {1, 0, {120, 320, 0, 160, 0, 0}},
-        {1, 1, {240, 160, 0, 0, 120, 0}},
-        {1, 2, {120, 320, 0, 0, 0, 160}},
-        {1, 3, {240, 160, 120, 0, 0, 0}},
-        // Hand-edited codes are laid out as the default, page on the left.
-        {1, -1, {240, 160, 120, 0, 0, 0}},
-        {1, 4, {240, 160, 120, 0, 0, 0}},
-        {1, 0x7FFFFFFF, {240, 160, 120, 0, 0, 0}},
-    };
+    const std::vector<uint8_t> untouched = Sheet(), shortSheet = Sheet(106);  // one row short of patch 2
+    struct Case { const std::vector<uint8_t> &dib; size_t cut; int patch; } cases[] = {
+        {untouched, 0, 3}, {untouched, 0, -1}, {untouched, 1, 0}, {shortSheet, 0, 0}};
     for (const Case &c : cases) {
-        const PanelLayout got = LayoutPanels(c.bStatus, c.nCalendarPos);
-        EXPECT_EQ(std::memcmp(&got, &c.expected, sizeof(got)), 0) << c.bStatus << "," << c.nCalendarPos;
-        if (c.bStatus) {
-            const bool apart = got.xPanel >= got.xPage + kPanelWidth || got.xPage >= got.xPanel + kPanelWidth ||
-                               got.yPanel >= got.yPage + kPanelHeight || got.yPage >= got.yPanel + kPanelHeight;
-            EXPECT_TRUE(apart) << c.nCalendarPos;
-        }
+        std::vector<uint8_t> sheet = c.dib;
+        EXPECT_FALSE(ApplyBlinkPatch(sheet.data(), sheet.size() - c.cut, c.patch)) << &c - cases;
+        EXPECT_EQ(sheet, c.dib) << &c - cases;
     }
 }
 
