@@ -26,10 +26,9 @@ int32_t OriginKeepingExtent(int32_t origin, int32_t extent)
 
 PlacePoint CalcWindowSize(int32_t bStatus, int32_t nCalendarPos)
 {
-    if (bStatus == 0)
-        return {kPanelWidth, kPanelHeight};
-    // Odd codes put the page beside the character, even codes above or below.
-    return (nCalendarPos & 1) ? PlacePoint{2 * kPanelWidth, kPanelHeight} : PlacePoint{kPanelWidth, 2 * kPanelHeight};
+    // The painter's layout decides, so an unknown code is sized as it is drawn.
+    const PanelLayout layout = LayoutPanels(bStatus, nCalendarPos);
+    return {layout.cxClient, layout.cyClient};
 }
 
 PlaceRect AreaBesideTaskbar(uintptr_t nFound, const PlaceRect &taskbar, int32_t cxScreen, int32_t cyScreen)

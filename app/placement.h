@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "render/layout.h"
 #include "settings/settings.h"
 
 // Left, top, right, bottom; right and bottom exclusive.
@@ -27,8 +28,6 @@ enum WindowPosMode {
     kWindowPosBottomRight = 4,
 };
 
-constexpr int32_t kPanelWidth = 120;
-constexpr int32_t kPanelHeight = 160;
 
 // The window's width and height for the page state and side.
 PlacePoint CalcWindowSize(int32_t bStatus, int32_t nCalendarPos);

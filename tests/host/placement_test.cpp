@@ -45,7 +45,7 @@ TEST(WindowSize, FollowsPageStateAndSide)
 {
     const struct { int32_t bStatus, nCalendarPos, cx, cy; } cases[] = {
         {0, 0, 120, 160}, {0, 1, 120, 160}, {1, 0, 120, 320}, {1, 1, 240, 160}, {1, 2, 120, 320},
-        {1, 3, 240, 160}, {7, 1, 240, 160}, {1, -1, 240, 160}, {1, 4, 120, 320},
+        {1, 3, 240, 160}, {7, 1, 240, 160}, {1, -1, 240, 160}, {1, 4, 240, 160},  // unknown codes as 3
     };
     for (const auto &c : cases)
         EXPECT_EQ(CalcWindowSize(c.bStatus, c.nCalendarPos), (PlacePoint{c.cx, c.cy})) << c.bStatus << "/" << c.nCalendarPos;
