@@ -18,46 +18,47 @@ uint32_t Le(const Bytes &v, size_t at, int n) { return n ? v.at(at) | Le(v, at +
 
 Bytes ReadRes(const std::string &name)
 {
-    std::ifstream in(std::string(__FILE__).substr(0, std::string(__FILE__).rfind("tests/host/")) + "res/" + name, std::ios::binary);
+    const std::string here = __FILE__;
+    std::ifstream in(here.substr(0, here.rfind("tests/host/")) + "res/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // Palette index at (x, y) from the top-left as seen; rows are stored bottom-up, widths are multiples of 4.
-int Index(const Bytes &bmp, int x, int y) { return bmp.at(Le(bmp, 10, 4) + (Le(bmp, 22, 4) - 1 - y) * Le(bmp, 18, 4) + x); }
-// Palette entry as 0xRRGGBB.
-uint32_t Colour(const Bytes &bmp, int i) { return Le(bmp, 54 + 4 * size_t(i), 3); }
+int Index(const Bytes &b, int x, int y) { return b.at(Le(b, 10, 4) + (Le(b, 22, 4) - 1 - y) * Le(b, 18, 4) + x); }
 
 TEST(ArtworkFiles, BottomUp8BitPicturesWithTheirPalettesAndA16ColourIcon)
 {
     const struct { const char *name; uint32_t width, height, colours; } cases[] = {
         {"chara.bmp", 240, 160, 33}, {"back.bmp", 120, 160, 256}, {"calendar.bmp", 120, 160, 256}};
     for (const auto &c : cases) {
-        const Bytes bmp = ReadRes(c.name);
-        // Size, offset of the bits, width, height (positive: bottom-up), depth, BI_RGB, colours used.
-        EXPECT_EQ((Fields{uint32_t(bmp.size()), Le(bmp, 10, 4), Le(bmp, 18, 4), Le(bmp, 22, 4), Le(bmp, 28, 2), Le(bmp, 30, 4), Le(bmp, 46, 4)}),
-                  (Fields{54 + 4 * c.colours + c.width * c.height, 54 + 4 * c.colours, c.width, c.height, 8, 0, c.colours})) << c.name;
+        const Bytes b = ReadRes(c.name);
+        // Size, width, height (positive: bottom-up), depth and colours used; compression or a gap
+        // before the bits would change the size.
+        EXPECT_EQ((Fields{uint32_t(b.size()), Le(b, 18, 4), Le(b, 22, 4), Le(b, 28, 2), Le(b, 46, 4)}),
+                  (Fields{54 + 4 * c.colours + c.width * c.height, c.width, c.height, 8, c.colours})) << c.name;
     }
     // One image of 32x32 in 16 colours: 22 + 40 + 64 + 512 + 128 bytes of directory, header,
     // palette, colour rows and mask.
     const Bytes ico = ReadRes("vespin.ico");
-    EXPECT_EQ((Fields{uint32_t(ico.size()), Le(ico, 4, 2), Le(ico, 6, 3), Le(ico, 36, 2)}), (Fields{766, 1, 0x102020, 4}));
+    EXPECT_EQ((Fields{uint32_t(ico.size()), Le(ico, 6, 3), Le(ico, 36, 2)}), (Fields{766, 0x102020, 4}));
 }
 
 // Key pixels the picture encloses would show the background through the character. The fill
 // starts in the all-key margin right of the picture; stepping left off column 0 lands on column
-// 239 of the row above, so the left edge counts as outside too. The open eye patch (top) is the picture's own eyes;
-// the blinking ones change them but join without a seam and add no key pixel.
+// 239 of the row above, so the left edge counts as outside too. The open eye patch (top) is the
+// picture's own eyes; the blinking ones change them but join without a seam and add no key pixel.
 TEST(CharacterSheet, KeyIsEntry32TheSilhouetteHasNoHolesAndTheEyePatchesFitAt8And47)
 {
     const Bytes sheet = ReadRes("chara.bmp");
     for (int i = 0; i < 33; ++i)
-        EXPECT_EQ(Colour(sheet, i) == 0, i == 32) << "entry " << i;
+        EXPECT_EQ(Le(sheet, 54 + 4 * size_t(i), 3) == 0, i == 32) << "palette entry " << i;
+    const auto isKey = [&](int i) { return Index(sheet, i % 240, i / 240) == 32; };
     std::vector<int> todo = {239}, outside(240 * 160);
     for (size_t n = 0; n < todo.size(); ++n)
-        if (const int i = todo[n]; i >= 0 && i < 240 * 160 && Index(sheet, i % 240, i / 240) == 32 && !std::exchange(outside[size_t(i)], 1))
+        if (const int i = todo[n]; unsigned(i) < 240 * 160 && isKey(i) && !std::exchange(outside[i], 1))
             todo.insert(todo.end(), {i - 1, i + 1, i - 240, i + 240});
     for (int i = 0; i < 240 * 160; ++i)
-        ASSERT_FALSE(i % 240 < 120 && !outside[size_t(i)] && Index(sheet, i % 240, i / 240) == 32) << "hole at " << i % 240 << "," << i / 240;
+        ASSERT_FALSE(i % 240 < 120 && !outside[i] && isKey(i)) << "hole at " << i % 240 << "," << i / 240;
     for (int top : {17, 47, 77}) {
         int changed = 0;
         for (int i = 0; i < 96 * 30; ++i) {
@@ -75,7 +76,7 @@ TEST(CalendarPage, TextBandsAreLightEnoughForRedBlueAndBlack)
     const Bytes page = ReadRes("calendar.bmp");
     for (const auto &[top, height] : {std::pair(5, 13), {41, 22}, {67, 40}, {107, 13}, {141, 16}})
         for (int i = 0; i < 80 * height; ++i) {
-            const uint32_t c = Colour(page, Index(page, 20 + i % 80, top + i / 80));
+            const uint32_t c = Le(page, 54 + 4 * size_t(Index(page, 20 + i % 80, top + i / 80)), 3);  // 0xRRGGBB
             ASSERT_TRUE((c & 0xFF) >= 200 && (c >> 8 & 0xFF) >= 200 && c >> 16 >= 200) << "dark in the band at " << top;
         }
 }

@@ -30,8 +30,8 @@ TEST(ClockText, TwelveOrTwentyFourHoursWithSecondsOrASeparatorBlinkingOnOddSecon
 TEST(FieldText, MonthAndDayBelowTenFullWidthYearNot)
 {
     const struct { Format format; int value; const char *expected; } cases[] = {
-        {FormatMonthText, 1, "１月"}, {FormatMonthText, 9, "９月"}, {FormatMonthText, 10, "10月"}, {FormatYearText, 1998, "1998年"},
-        {FormatDayText, 1, "１"},     {FormatDayText, 9, "９"},     {FormatDayText, 12, "12"},
+        {FormatMonthText, 1, "１月"}, {FormatMonthText, 9, "９月"}, {FormatMonthText, 10, "10月"},
+        {FormatDayText, 1, "１"}, {FormatDayText, 9, "９"}, {FormatDayText, 12, "12"}, {FormatYearText, 1998, "1998年"},
     };
     for (const auto &c : cases) {
         char text[kFieldTextSize];

@@ -73,7 +73,8 @@ TEST(TaskbarArea, TheScreenBesideTheBarOnAnySideOrTheWholeScreenWithoutOne)
         {1, {0, 768, 1024, 768}, {0, 0, 1024, 768}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(R(AreaBesideTaskbar(c.nFound, c.taskbar, 1024, 768)), c.expected) << c.expected[0] << "," << c.expected[1];
+        EXPECT_EQ(R(AreaBesideTaskbar(c.nFound, c.taskbar, 1024, 768)), c.expected)
+            << c.nFound << ": " << c.taskbar.left << "," << c.taskbar.top;
 }
 
 TEST(DragClamp, HoldsTheWindowInsideTheArea)
@@ -84,7 +85,8 @@ TEST(DragClamp, HoldsTheWindowInsideTheArea)
         {{330, 760}, {300, 578}}, {{kMin, kMax}, {0, 578}}, {{kMax, kMin}, {904, 0}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(P(ClampDragPosition(c.cursor, {30, 40}, 120, 160, area)), c.expected) << c.cursor.x << "," << c.cursor.y;
+        EXPECT_EQ(P(ClampDragPosition(c.cursor, {30, 40}, 120, 160, area)), c.expected)
+            << c.cursor.x << "," << c.cursor.y;
     // Wider and taller than the area: the window ends on its right and bottom edges.
     EXPECT_EQ(P(ClampDragPosition({500, 500}, {0, 0}, 240, 320, {0, 0, 200, 300})), (Point{-40, -20}));
 }
