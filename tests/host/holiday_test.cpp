@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 #include <vector>
 
 #include "calendar/holiday.h"
@@ -23,22 +24,19 @@ bool In(const std::vector<int> &years, int year) { return std::count(years.begin
 
 TEST(EquinoxTables, EveryYearFrom1980To2099MatchesTheListsAndOthersUseTheConstants)
 {
-    ASSERT_EQ(kVernal21.size() + kAutumnal22.size(), 33u + 42u);
     for (int year = 1980; year <= 2099; ++year) {
         EXPECT_EQ(GetVernalEquinoxDay(year), In(kVernal21, year) ? 21 : In(kVernal19, year) ? 19 : 20) << year;
         EXPECT_EQ(GetAutumnalEquinoxDay(year), In(kAutumnal22, year) ? 22 : 23) << year;
     }
-    for (int year : {INT_MIN, 0, 1979, 2100, INT_MAX}) {
-        EXPECT_EQ(GetVernalEquinoxDay(year), 21) << year;
-        EXPECT_EQ(GetAutumnalEquinoxDay(year), 23) << year;
-    }
+    for (int year : {INT_MIN, 1979, 2100, INT_MAX})
+        EXPECT_EQ(std::pair(GetVernalEquinoxDay(year), GetAutumnalEquinoxDay(year)), std::pair(21, 23)) << year;
 }
 
 TEST(HolidayTable, ThirteenFixedDatesAndTheTwoEquinoxesOnly)
 {
     const int fixed[][2] = {{1, 1},  {1, 15}, {2, 11},  {4, 29},  {5, 3},   {5, 4},  {5, 5},
                             {7, 20}, {9, 15}, {10, 10}, {11, 3}, {11, 23}, {12, 23}};
-    for (int year : {1979, 2000, 2092, 2100}) {
+    for (int year : {2000, 2100}) {
         int count = 0;
         for (int month = 1; month <= 12; ++month)
             for (int day = 1; day <= 31; ++day)
@@ -47,34 +45,20 @@ TEST(HolidayTable, ThirteenFixedDatesAndTheTwoEquinoxesOnly)
         for (const auto &[month, day] : fixed)
             EXPECT_EQ(IsHoliday(year, month, day), 1) << year << "/" << month << "/" << day;
     }
-    for (int month : {INT_MIN, -1, 0, 13, INT_MAX})
+    for (int month : {INT_MIN, 0, 13, INT_MAX})
         EXPECT_EQ(IsHoliday(2000, month, 1), 0) << month;
-    for (int day : {INT_MIN, 0})
-        EXPECT_EQ(IsSubstituteHoliday(2000, 1, day, 1), 0) << day;
 }
 
 TEST(DayColor, SundaysHolidaysAndSubstituteMondaysRedSaturdaysBlue)
 {
     const uint32_t R = kDayColorRed, B = kDayColorBlue, K = kDayColorBlack;
     const struct { int year, month, day, weekday; uint32_t color; int substitute; } cases[] = {
-        {2006, 1, 2, 1, R, 1},    // New Year's Day on a Sunday moves to the Monday
-        {2006, 1, 3, 2, K, 0},    // ... and no further
-        {2005, 3, 21, 1, R, 1},   // vernal equinox on a Sunday
-        {2000, 12, 23, 6, R, 0},  // a Saturday holiday is red, not blue
-        {2012, 9, 22, 6, R, 0},   // autumnal equinox on a Saturday
-        {1998, 5, 4, 1, R, 1},
-        {1998, 5, 5, 2, R, 0},
-        {1998, 5, 6, 3, K, 0},    // no substitute pushed to a Wednesday
-        {2001, 9, 16, 0, R, 0},   // a plain Sunday
-        {2001, 9, 17, 1, K, 0},   // the Sunday before was no holiday
-        {2007, 1, 1, 1, R, 0},    // the 1st never looks back into the month before
-        {2010, 1, 16, 6, B, 0},   // a Saturday after a Friday holiday
-        {1979, 3, 21, 3, R, 0},
+        {2006, 1, 2, 1, R, 1},   {2005, 3, 21, 1, R, 1},                          // Sunday holidays move to Monday
+        {1998, 5, 4, 1, R, 1},   {1998, 5, 5, 2, R, 0},   {1998, 5, 6, 3, K, 0},  // but never on to Wednesday
+        {2000, 12, 23, 6, R, 0}, {2010, 1, 16, 6, B, 0},  // a Saturday holiday is red, a plain Saturday blue
+        {2001, 9, 16, 0, R, 0},  {2001, 9, 17, 1, K, 0},  // a plain Sunday gives no substitute
+        {2007, 1, 1, 1, R, 0},   {2000, 1, INT_MIN, 1, K, 0},  // no look back past the 1st
         {2092, 3, 19, 3, R, 0},
-        {2092, 3, 20, 4, K, 0},
-        {2096, 3, 19, 1, R, 0},
-        {2099, 3, 20, 5, R, 0},
-        {2100, 9, 23, 4, R, 0},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(GetDayColor(c.year, c.month, c.day, c.weekday), c.color) << c.year << "/" << c.month << "/" << c.day;
@@ -85,14 +69,12 @@ TEST(DayColor, SundaysHolidaysAndSubstituteMondaysRedSaturdaysBlue)
 TEST(Rokuyo, IndexIsMonthPlusDayModSixWithItsLabelAndStaysInTheTable)
 {
     const struct { int month, day; const char *label; } cases[] = {
-        {1, 1, "先勝"}, {1, 31, "先勝"}, {2, 1, "友引"}, {6, 6, "大安"}, {12, 31, "赤口"}, {1, 3, "先負"}, {1, 4, "仏滅"},
+        {1, 1, "先勝"}, {1, 31, "先勝"}, {2, 1, "友引"}, {6, 6, "大安"}, {12, 31, "赤口"},
     };
     for (const auto &c : cases)
         EXPECT_STREQ(GetRokuyoLabel(GetRokuyoIndex(c.month, c.day)), c.label) << c.month << "/" << c.day;
-    for (int month : {INT_MIN, -13, -1, 0, INT_MAX}) {
-        const int index = GetRokuyoIndex(month, INT_MAX);
-        EXPECT_TRUE(index >= 0 && index < kRokuyoCount) << month;
-    }
+    for (int month : {INT_MIN, -1, INT_MAX})
+        EXPECT_LT(unsigned(GetRokuyoIndex(month, INT_MAX)), unsigned(kRokuyoCount)) << month;
     EXPECT_STREQ(GetRokuyoLabel(-1), "");
     EXPECT_STREQ(GetRokuyoLabel(kRokuyoCount), "");
 }
