@@ -8,50 +8,32 @@
 
 namespace {
 
-TEST(ToggleCalendarPage, ShiftsOnlyForPageAboveOrLeft)
+TEST(ToggleCalendarPage, ShiftsOnlyForPageAboveOrLeftAndBackAgain)
 {
-    struct Case {
-        int32_t nCalendarPos;
-        int32_t dxShown, dyShown;  // shift when the page opens
-    } cases[] = {{0, 0, -160}, {1, 0, 0}, {2, 0, 0}, {3, -120, 0}, {5, 0, 0}, {-1, 0, 0}};
-    for (const Case &c : cases) {
+    // {nCalendarPos, bStatus before, x, y, x and y with the page open}
+    const int32_t cases[][6] = {
+        {0, 0, 300, 400, 300, 240}, {1, 0, 300, 400, 300, 400},          {2, 0, 300, 400, 300, 400},
+        {3, 0, 300, 400, 180, 400}, {5, 0, 300, 400, 300, 400},          {-1, 0, 300, 400, 300, 400},
+        {3, 7, 420, 0, 300, 0},  // any non-zero status counts as open
+        {0, 0, 0, INT32_MIN, 0, INT32_MAX - 159},  // extremes wrap instead of overflowing
+    };
+    for (const auto &c : cases) {
         SetDefaultSettings(&Settings);
-        Settings.nCalendarPos = c.nCalendarPos;
-        Settings.bStatus = 0;
-        Settings.nWindowX = 300;
-        Settings.nWindowY = 400;
+        Settings.nCalendarPos = c[0];
+        Settings.bStatus = c[1];
+        Settings.nWindowX = c[2];
+        Settings.nWindowY = c[3];
+        const bool opening = c[1] == 0;
         ToggleCalendarPage();
-        EXPECT_EQ(Settings.bStatus, 1);
-        EXPECT_EQ(Settings.nWindowX, 300 + c.dxShown) << c.nCalendarPos;
-        EXPECT_EQ(Settings.nWindowY, 400 + c.dyShown) << c.nCalendarPos;
-        ToggleCalendarPage();
-        EXPECT_EQ(Settings.bStatus, 0);
-        EXPECT_EQ(Settings.nWindowX, 300);
-        EXPECT_EQ(Settings.nWindowY, 400);
+        EXPECT_EQ(Settings.bStatus, opening ? 1 : 0) << c[0];
+        EXPECT_EQ(Settings.nWindowX, opening ? c[4] : c[2] + (c[2] - c[4])) << c[0];
+        if (opening) {
+            EXPECT_EQ(Settings.nWindowY, c[5]) << c[0];
+            ToggleCalendarPage();
+            EXPECT_EQ(Settings.nWindowX, c[2]);
+            EXPECT_EQ(Settings.nWindowY, c[3]);
+        }
     }
-}
-
-TEST(ToggleCalendarPage, AnyNonZeroStatusCountsAsShown)
-{
-    SetDefaultSettings(&Settings);
-    Settings.bStatus = 7;
-    Settings.nCalendarPos = 3;
-    Settings.nWindowX = 0;
-    ToggleCalendarPage();
-    EXPECT_EQ(Settings.bStatus, 0);
-    EXPECT_EQ(Settings.nWindowX, 120);
-}
-
-TEST(ToggleCalendarPage, ExtremeStoredPositionsWrapInsteadOfOverflowing)
-{
-    SetDefaultSettings(&Settings);
-    Settings.bStatus = 0;
-    Settings.nCalendarPos = 0;
-    Settings.nWindowY = INT32_MIN;
-    ToggleCalendarPage();
-    EXPECT_EQ(Settings.nWindowY, INT32_MAX - 159);
-    ToggleCalendarPage();
-    EXPECT_EQ(Settings.nWindowY, INT32_MIN);
 }
 
 }  // namespace
