@@ -8,11 +8,6 @@
 
 namespace wintest {
 
-void StoreSettingsRecord()
-{
-    teststore::StoreRecord(Settings);
-}
-
 static MessageBoxCatcher *activeCatcher;
 
 static LRESULT CALLBACK CatchBoxProc(int nCode, WPARAM wParam, LPARAM lParam)

@@ -71,10 +71,7 @@ private:
 using teststore::CountSettingsValues;
 using teststore::DeleteSettingsKey;
 using teststore::SetValue;
-inline void SetDword(const char *pszName, DWORD dwValue) { teststore::WriteDword(pszName, dwValue); }
 inline bool GetDword(const char *pszName, DWORD *pdwValue) { return teststore::ReadDword(pszName, pdwValue); }
-// Writes every field of the current Settings record to the store.
-void StoreSettingsRecord();
 
 // While alive, every message box this thread opens is recorded and closed with OK.
 class MessageBoxCatcher {
