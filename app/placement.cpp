@@ -62,25 +62,25 @@ PlaceRect CalcPlacementRect(const SettingsRecord &settings, const PlaceRect &are
     return {x, y, x + size.x, y + size.y};
 }
 
+// One axis of the fit: shift onto the low edge, then off the high edge, so an
+// extent larger than the area ends on the high edge.
+static void FitAxis(int64_t *pLow, int64_t *pHigh, int64_t areaLow, int64_t areaHigh)
+{
+    if (*pLow < areaLow) {
+        *pHigh += areaLow - *pLow;
+        *pLow = areaLow;
+    }
+    if (*pHigh > areaHigh) {
+        *pLow -= *pHigh - areaHigh;
+        *pHigh = areaHigh;
+    }
+}
+
 PlaceRect FitRectIntoArea(const PlaceRect &rc, const PlaceRect &area)
 {
     int64_t left = rc.left, top = rc.top, right = rc.right, bottom = rc.bottom;
-    if (left < area.left) {
-        right += area.left - left;
-        left = area.left;
-    }
-    if (right > area.right) {
-        left -= right - area.right;
-        right = area.right;
-    }
-    if (top < area.top) {
-        bottom += area.top - top;
-        top = area.top;
-    }
-    if (bottom > area.bottom) {
-        top -= bottom - area.bottom;
-        bottom = area.bottom;
-    }
+    FitAxis(&left, &right, area.left, area.right);
+    FitAxis(&top, &bottom, area.top, area.bottom);
     return {Saturate(left), Saturate(top), Saturate(right), Saturate(bottom)};
 }
 
