@@ -5,7 +5,7 @@
 #include <ctime>
 
 #include "about/about_win.h"
-#include "app/appinfo_win.h"
+#include "base/appinfo_win.h"
 #include "app/placement_win.h"
 #include "app/tray_win.h"
 #include "app/window_rules.h"

@@ -3,7 +3,7 @@
 
 #include <shellapi.h>
 
-#include "app/appinfo_win.h"
+#include "base/appinfo_win.h"
 #include "res/resource.h"
 
 #ifndef _WIN64

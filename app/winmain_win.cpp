@@ -2,7 +2,7 @@
 // tool window, the settings, then the message loop.
 #include <windows.h>
 
-#include "app/appinfo_win.h"
+#include "base/appinfo_win.h"
 #include "app/mainwnd_win.h"
 #include "app/placement_win.h"
 #include "app/tray_win.h"

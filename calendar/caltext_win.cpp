@@ -1,7 +1,7 @@
 // Calendar page fields and the outlined clock overlay, drawn with GDI.
 #include "calendar/caltext_win.h"
 
-#include "app/gdi_scope_win.h"
+#include "base/gdi_scope_win.h"
 #include "calendar/caltext.h"
 #include "calendar/holiday.h"
 #include "settings/settings.h"

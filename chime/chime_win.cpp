@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "app/clock_win.h"
+#include "base/clock_win.h"
 #include "chime/chime.h"
 #include "chime/random.h"
 #include "settings/settings.h"

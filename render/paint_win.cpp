@@ -1,9 +1,9 @@
 // Window painting: the character panel and the calendar page composed off-screen, then one blit.
 #include "render/paint_win.h"
 
-#include "app/appinfo_win.h"
-#include "app/clock_win.h"
-#include "app/gdi_scope_win.h"
+#include "base/appinfo_win.h"
+#include "base/clock_win.h"
+#include "base/gdi_scope_win.h"
 #include "calendar/caltext_win.h"
 #include "calendar/holiday.h"
 #include "chime/chime_win.h"

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <memory>
 
-#include "app/appinfo_win.h"
-#include "app/clock_win.h"
-#include "app/gdi_scope_win.h"
+#include "base/appinfo_win.h"
+#include "base/clock_win.h"
+#include "base/gdi_scope_win.h"
 #include "calendar/caltext_win.h"
 #include "render/blend.h"
 #include "render/layout.h"

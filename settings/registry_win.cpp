@@ -1,7 +1,7 @@
 // Reads and writes the settings record in HKCU, all or nothing on load.
 #include "settings/registry_win.h"
 
-#include "app/appinfo_win.h"
+#include "base/appinfo_win.h"
 #include "settings/settings.h"
 #include "settings/state.h"
 

@@ -6,7 +6,7 @@
 #include <climits>
 #include <vector>
 
-#include "app/gdi_scope_win.h"
+#include "base/gdi_scope_win.h"
 #include "calendar/caltext_win.h"
 #include "settings/settings.h"
 #include "tests/win/win_test_util.h"

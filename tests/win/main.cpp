@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/appinfo_win.h"
+#include "base/appinfo_win.h"
 
 int main(int argc, char **argv)
 {

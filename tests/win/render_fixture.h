@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/appinfo_win.h"
-#include "app/clock_win.h"
-#include "app/gdi_scope_win.h"
+#include "base/appinfo_win.h"
+#include "base/clock_win.h"
+#include "base/gdi_scope_win.h"
 #include "app/placement_win.h"
 #include "render/paint_win.h"
 #include "res/resource.h"

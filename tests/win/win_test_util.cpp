@@ -1,7 +1,7 @@
 // Helpers for the in-process Win32 tests.
 #include "tests/win/win_test_util.h"
 
-#include "app/appinfo_win.h"
+#include "base/appinfo_win.h"
 #include "app/mainwnd_win.h"
 #include "settings/settings.h"
 #include "settings/state.h"

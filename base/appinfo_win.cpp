@@ -1,4 +1,4 @@
 // The application record.
-#include "app/appinfo_win.h"
+#include "base/appinfo_win.h"
 
 AppInfoRecord AppInfo;

@@ -1,5 +1,5 @@
 // Local time reads, with a fixed time that tests may set.
-#include "app/clock_win.h"
+#include "base/clock_win.h"
 
 static SYSTEMTIME stOverride;
 static BOOL bOverride;
