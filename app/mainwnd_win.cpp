@@ -17,6 +17,9 @@
 #include "settings/settings.h"
 #include "settings/state.h"
 
+// Explorer broadcasts this after it restarts; every tray icon has to be added again.
+static UINT uTaskbarCreated;
+
 static void Repaint(HWND hWnd)
 {
     InvalidateRect(hWnd, nullptr, FALSE);
@@ -32,6 +35,7 @@ static LRESULT OnCreate(HWND hWnd)
         return -1;
     }
     nBlinkStep = -1;
+    uTaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     SetTrayIcon(hWnd, TRUE);
     return 0;
 }
@@ -60,13 +64,15 @@ static void OnPaint(HWND hWnd)
 
 static void OnTimer(HWND hWnd, WPARAM wParam)
 {
-    if (wParam == uTimer1) {
+    // Only a running timer's own id counts: a stray WM_TIMER 0 while no blink runs would
+    // otherwise start a step that no timer ever ends.
+    if (uTimer1 != 0 && wParam == uTimer1) {
         if (nBlinkStep == -1 && NextRandom() % 3 == 0 && uTimer2 == 0) {
             uTimer2 = static_cast<unsigned int>(SetTimer(hWnd, TIMER_BLINK, 200, nullptr));
             if (uTimer2 != 0)
                 nBlinkStep = 0;
         }
-    } else if (wParam == uTimer2) {
+    } else if (uTimer2 != 0 && wParam == uTimer2) {
         if (++nBlinkStep == 5) {
             KillTimer(hWnd, uTimer2);
             uTimer2 = 0;
@@ -135,8 +141,18 @@ static LRESULT OnCommand(HWND hWnd, WORD wId)
     }
 }
 
+static void OnTaskbarCreated(HWND hWnd)
+{
+    if (!Settings.bTaskTrayNoIcon)
+        SetTrayIcon(hWnd, TRUE);
+}
+
 LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
+    if (uTaskbarCreated != 0 && uMsg == uTaskbarCreated) {
+        OnTaskbarCreated(hWnd);
+        return 0;
+    }
     switch (uMsg) {
     case WM_CREATE: return OnCreate(hWnd);
     case WM_DESTROY: OnDestroy(hWnd); return 0;

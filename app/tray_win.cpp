@@ -39,6 +39,9 @@ void OnTrayNotify(HWND hWnd, WPARAM wParam, LPARAM lParam)
         POINT pt;
         GetCursorPos(&pt);
         TrackContextMenu(hWnd, pt);
+        // Documented for notification-icon menus: without it the menu may not close on a
+        // click elsewhere, or may close at once the next time.
+        PostMessageA(hWnd, WM_NULL, 0, 0);
     } else if (lParam == WM_LBUTTONDOWN) {
         SetForegroundWindow(hWnd);
     }

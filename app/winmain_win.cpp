@@ -15,12 +15,13 @@ static const LONG kStyleMask = static_cast<LONG>(0xFF3AFFFF);
 
 static BOOL IsRunningAlready()
 {
-    HWND hWndOther = FindWindowA(nullptr, AppInfo.lpszTitle);
+    // By class and title together: a foreign "Vespin" window above ours (a folder of that
+    // name open in Explorer) would otherwise hide the running copy.
+    HWND hWndOther = FindWindowA(AppInfo.lpszClassName, AppInfo.lpszTitle);
     if (!hWndOther)
         return FALSE;
     char szClass[256];
-    GetClassNameA(hWndOther, szClass, sizeof(szClass));
-    if (lstrcmpA(szClass, AppInfo.lpszClassName) != 0)
+    if (GetClassNameA(hWndOther, szClass, sizeof(szClass)) == 0 || lstrcmpA(szClass, AppInfo.lpszClassName) != 0)
         return FALSE;
     SetForegroundWindow(hWndOther);
     return TRUE;

@@ -10,12 +10,21 @@
 #include "settings/settings.h"
 #include "settings/state.h"
 
+static PlaySoundCall pfnPlaySound = PlaySoundA;
+static BeepCall pfnMessageBeep = MessageBeep;
+
+void SetSoundCalls(PlaySoundCall pfnPlay, BeepCall pfnBeep)
+{
+    pfnPlaySound = pfnPlay ? pfnPlay : PlaySoundA;
+    pfnMessageBeep = pfnBeep ? pfnBeep : MessageBeep;
+}
+
 int PlayTimeSignal(const char *pszSound)
 {
     // SND_ASYNC alone: the name may be a file or a sound alias, and a failure beeps here.
-    if (PlaySoundA(pszSound, nullptr, SND_ASYNC))
+    if (pfnPlaySound(pszSound, nullptr, SND_ASYNC))
         return 1;
-    MessageBeep(MB_OK);
+    pfnMessageBeep(MB_OK);
     return 0;
 }
 

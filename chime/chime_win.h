@@ -1,6 +1,8 @@
 // The time-signal and rotation check run at the start of every paint.
 #pragma once
 
+#include <windows.h>
+
 // Reads the clock, sounds the hour or half hour, rotates the character and
 // remembers the hour and minute for the next check.
 void CheckTimeSignal();
@@ -8,3 +10,9 @@ void CheckTimeSignal();
 // Plays a sound name asynchronously, or the default beep when it cannot be
 // played. Returns 1 when the sound was started, 0 when the beep stood in.
 int PlayTimeSignal(const char *pszSound);
+
+// Tests only: stand-ins for PlaySoundA and MessageBeep, so a test sees which name plays and
+// when the beep stands in. Nulls put the real calls back.
+using PlaySoundCall = BOOL(WINAPI *)(LPCSTR pszSound, HMODULE hModule, DWORD fdwSound);
+using BeepCall = BOOL(WINAPI *)(UINT uType);
+void SetSoundCalls(PlaySoundCall pfnPlay, BeepCall pfnBeep);

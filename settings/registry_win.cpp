@@ -5,10 +5,11 @@
 #include "settings/settings.h"
 #include "settings/state.h"
 
+// Reads ask for query rights only, so a key that may be read but not written still loads.
 int ReadRegDword(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, DWORD *pdwValue)
 {
     HKEY hKey;
-    if (RegOpenKeyExA(hRoot, lpszSubKey, 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(hRoot, lpszSubKey, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
         return 0;
     // Read into a zeroed word: a value of fewer than 4 bytes must not leave stale bytes.
     DWORD dwValue = 0, dwType, cbData = sizeof(dwValue);
@@ -24,7 +25,7 @@ int ReadRegString(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, LPSTR lpszBuff
 {
     lpszBuffer[0] = '\0';
     HKEY hKey;
-    if (RegOpenKeyExA(hRoot, lpszSubKey, 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(hRoot, lpszSubKey, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
         return 0;
     DWORD dwType, cbData = cbBuffer;
     LONG lResult = RegQueryValueExA(hKey, lpszName, nullptr, &dwType, reinterpret_cast<BYTE *>(lpszBuffer), &cbData);

@@ -40,9 +40,9 @@ static BOOL CALLBACK FindBoxProc(HWND hWnd, LPARAM lParam)
     DWORD pid = 0;
     GetWindowThreadProcessId(hWnd, &pid);
     char cls[64], title[64];
-    GetClassNameA(hWnd, cls, sizeof(cls));
+    const int cchClass = GetClassNameA(hWnd, cls, sizeof(cls));
     GetWindowTextA(hWnd, title, sizeof(title));
-    if (pid == search->dwProcessId && lstrcmpA(cls, "#32770") == 0 && lstrcmpA(title, "Vespin") == 0 &&
+    if (pid == search->dwProcessId && cchClass != 0 && lstrcmpA(cls, "#32770") == 0 && lstrcmpA(title, "Vespin") == 0 &&
         IsWindowVisible(hWnd)) {
         search->hFound = hWnd;
         return FALSE;
@@ -119,6 +119,21 @@ int Vespin::WaitExit(DWORD timeoutMs)
     DWORD code = 0;
     GetExitCodeProcess(pi.hProcess, &code);
     return static_cast<int>(code);
+}
+
+void DoubleClickAt(int x, int y)
+{
+    // Absolute input is in 1/65536 of the screen, scaled back with truncation: round up.
+    const LONG cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in[5] = {};
+    for (INPUT &i : in)
+        i.type = INPUT_MOUSE;
+    in[0].mi.dx = (x * 65536 + cx - 1) / cx;
+    in[0].mi.dy = (y * 65536 + cy - 1) / cy;
+    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in[1].mi.dwFlags = in[3].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[2].mi.dwFlags = in[4].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(5, in, sizeof(INPUT));
 }
 
 int Vespin::Exit()

@@ -52,4 +52,7 @@ public:
 
 std::string ExePath(const char *pszName);
 
+// Moves the mouse to a screen point and clicks the left button twice, as hardware input.
+void DoubleClickAt(int x, int y);
+
 }  // namespace e2e

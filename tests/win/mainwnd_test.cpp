@@ -3,6 +3,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <cstring>
+#include <tuple>
+#include <utility>
+
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/state.h"
@@ -33,10 +39,14 @@ protected:
     HWND hWnd = nullptr;
 };
 
-TEST_F(MainWindow, BlinkRunsFiveStepsThenIdles)
+// Stray ids first: 0 (what uTimer2 holds while no blink runs), timer 2's id and an unknown one
+// must not start a step that no timer would ever end.
+TEST_F(MainWindow, BlinkRunsFiveStepsThenIdlesAndStrayTimerIdsChangeNothing)
 {
     EXPECT_NE(uTimer1, 0u);
-    EXPECT_EQ(nBlinkStep, -1);
+    for (WPARAM id : {WPARAM(0), WPARAM(TIMER_BLINK), WPARAM(99)})
+        SendMessageA(hWnd, WM_TIMER, id, 0);
+    EXPECT_EQ(std::pair(nBlinkStep, uTimer2), std::pair(-1, 0u));
     // About one tick in three starts a blink; a hundred ticks without one is not chance.
     for (int i = 0; i < 100 && nBlinkStep == -1; ++i)
         SendMessageA(hWnd, WM_TIMER, uTimer1, 0);
@@ -70,17 +80,58 @@ TEST_F(MainWindow, CommandTable)
     EXPECT_EQ(Settings.nWindowX, 380);
 }
 
-TEST_F(MainWindow, PropertiesWhileOpenDoNothingAndAFailedSheetRestoresTheRecord)
+// Plays the user while the sheet is open: changes the record as a page would, asks for the
+// sheet a second time, then presses a button of the sheet.
+struct SheetVisit {
+    int nButton;  // PSBTN_OK or PSBTN_CANCEL
+    int nOpened = 0;
+    LRESULT secondResult = 0;
+    HWND hWndMain = nullptr;
+    HHOOK hHook = nullptr;
+};
+SheetVisit *activeVisit;
+
+LRESULT CALLBACK SheetHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    bInProperty = 1;
-    EXPECT_EQ(Command(IDM_PROPERTY), 1);
-    EXPECT_EQ(bInProperty, 1);
-    bInProperty = 0;
-    Settings.nDrawChara = 2;
-    EXPECT_EQ(Command(IDM_PROPERTY), 1);
-    EXPECT_EQ(bInProperty, 0);
-    EXPECT_EQ(Settings.nDrawChara, 2);
-    EXPECT_EQ(wintest::CountSettingsValues(), 0) << "a sheet not accepted saves nothing";
+    HWND hWndActive = reinterpret_cast<HWND>(wParam);
+    char szClass[16];
+    if (nCode == HCBT_ACTIVATE && activeVisit && !(GetWindowLongA(hWndActive, GWL_STYLE) & WS_CHILD) &&
+        GetClassNameA(hWndActive, szClass, sizeof(szClass)) && lstrcmpA(szClass, "#32770") == 0 &&
+        activeVisit->nOpened++ == 0) {
+        Settings.nDrawChara = 0, Settings.nHourOld = 5, Settings.bTopMost = 1, Settings.nWindowX = 123;
+        activeVisit->secondResult = SendMessageA(activeVisit->hWndMain, WM_COMMAND, IDM_PROPERTY, 0);
+        PostMessageA(hWndActive, PSM_PRESSBUTTON, activeVisit->nButton, 0);
+    }
+    return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+// Cancelled, every change made while the sheet was open is undone and nothing is stored;
+// accepted, the changes stay, the z-order follows and all 28 values are stored.
+TEST_F(MainWindow, PropertiesWhileOpenDoNothingAndACancelledSheetRestoresTheRecord)
+{
+    for (int nButton : {PSBTN_CANCEL, PSBTN_OK}) {
+        SCOPED_TRACE(nButton == PSBTN_OK ? "accepted" : "cancelled");
+        wintest::DeleteSettingsKey();
+        SetDefaultSettings(&Settings);
+        Settings.nDrawChara = 2, Settings.nHourOld = 11;
+        const SettingsRecord before = Settings;
+        SheetVisit visit{nButton};
+        visit.hWndMain = hWnd;
+        activeVisit = &visit;
+        visit.hHook = SetWindowsHookExA(WH_CBT, SheetHookProc, nullptr, GetCurrentThreadId());
+        EXPECT_EQ(Command(IDM_PROPERTY), 1);
+        UnhookWindowsHookEx(visit.hHook);
+        activeVisit = nullptr;
+        EXPECT_EQ(std::tuple(visit.nOpened, visit.secondResult, bInProperty), std::tuple(1, LRESULT(1), 0));
+        const bool bAccepted = nButton == PSBTN_OK;
+        EXPECT_EQ(std::tuple(Settings.nDrawChara, Settings.nHourOld, Settings.bTopMost, Settings.nWindowX),
+                  bAccepted ? std::tuple(0, 5, 1, 123) : std::tuple(2, 11, 0, 0));
+        if (!bAccepted) {
+            EXPECT_EQ(std::memcmp(&Settings, &before, sizeof(Settings)), 0);
+        }
+        EXPECT_EQ((GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, bAccepted);
+        EXPECT_EQ(wintest::CountSettingsValues(), bAccepted ? 28 : 0);
+    }
 }
 
 TEST_F(MainWindow, MenuCheckMarkFollowsThePageOnlyForTheTopPopup)

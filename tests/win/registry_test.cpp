@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <cstring>
 #include <string>
 
@@ -141,6 +143,34 @@ TEST_F(RegistryStore, FailedSaveWarnsOncePerSaveAlsoOnTheDefaultsPath)
     EXPECT_EQ(boxes.texts[0], "Vespin|レジストリ書き込みに失敗しました");
     EXPECT_EQ(SaveSettings(nullptr), 0);
     EXPECT_EQ(boxes.texts.size(), 2u);
+}
+
+// Everyone may read the key, nobody may write it (the owner may still change the rule).
+void SetKeyAccess(const char *pszSddl)
+{
+    PSECURITY_DESCRIPTOR pSd = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(pszSddl, SDDL_REVISION_1, &pSd, nullptr));
+    HKEY hKey;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, WRITE_DAC, &hKey), ERROR_SUCCESS);
+    EXPECT_EQ(RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, pSd), ERROR_SUCCESS);
+    RegCloseKey(hKey);
+    LocalFree(pSd);
+}
+
+TEST_F(RegistryStore, AReadOnlyKeyLoadsAsStoredAndEachSaveWarnsOnce)
+{
+    const SettingsRecord stored = StoreNonDefaultRecord();
+    SetKeyAccess("D:(A;;KR;;;WD)");
+    HKEY hKey;
+    ASSERT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_SET_VALUE, &hKey), ERROR_SUCCESS)
+        << "the key must refuse writing for this test to mean anything";
+    wintest::MessageBoxCatcher boxes;
+    EXPECT_EQ(LoadSettings(nullptr), 1);
+    EXPECT_TRUE(SameRecord(Settings, stored));
+    EXPECT_EQ(boxes.texts.size(), 0u);
+    EXPECT_EQ(SaveSettings(nullptr), 0);
+    EXPECT_EQ(boxes.texts.size(), 1u);
+    SetKeyAccess("D:(A;;KA;;;WD)");
 }
 
 TEST_F(RegistryStore, AFailedReadLeavesItsDestinationAlone)

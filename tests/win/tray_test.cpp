@@ -1,5 +1,8 @@
 // The context menu opened in-process: where it opens, its check mark, and no menu left behind.
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <shellapi.h>
 
 #include <tuple>
 
@@ -54,6 +57,47 @@ TEST_F(ContextMenuTest, NoOtherPressOrIconOpensTheMenu)
         SendMessageA(hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID, lParam);
     SendMessageA(hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID + 1, WM_RBUTTONDOWN);
     EXPECT_EQ(std::tuple(nOpenings, Settings.bStatus), std::tuple(0, 1));
+}
+
+// Notification-icon menus need a message to the owner after they close, or the next one may
+// not close on a click elsewhere; the window's own menu needs none.
+TEST_F(ContextMenuTest, TheTrayMenuIsFollowedByOneNullMessageAndTheWindowMenuByNone)
+{
+    const auto nullsQueued = [this] {
+        int n = 0;
+        MSG msg;
+        while (PeekMessageA(&msg, hWnd, 0, 0, PM_REMOVE))
+            n += msg.message == WM_NULL;
+        return n;
+    };
+    nullsQueued();
+    SendMessageA(hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID, WM_RBUTTONDOWN);
+    EXPECT_EQ(std::tuple(nOpenings, nullsQueued()), std::tuple(1, 1));
+    SendMessageA(hWnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+    EXPECT_EQ(std::tuple(nOpenings, nullsQueued()), std::tuple(2, 0));
+}
+
+// A modify succeeds only while the icon of that window and id exists.
+bool TrayIconExists(HWND hWnd)
+{
+    NOTIFYICONDATAA nid = {};
+    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    nid.hWnd = hWnd;
+    nid.uID = TRAY_ICON_ID;
+    return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
+}
+
+// After Explorer restarts no icon is left; its broadcast brings Vespin's back unless it is kept away.
+TEST_F(ContextMenuTest, TaskbarCreatedAddsTheIconAgainUnlessItIsKeptAway)
+{
+    const UINT uTaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    for (int32_t bTaskTrayNoIcon : {0, 1}) {
+        SetTrayIcon(hWnd, FALSE);
+        ASSERT_FALSE(TrayIconExists(hWnd));
+        Settings.bTaskTrayNoIcon = bTaskTrayNoIcon;
+        EXPECT_EQ(SendMessageA(hWnd, uTaskbarCreated, 0, 0), 0);
+        EXPECT_EQ(TrayIconExists(hWnd), bTaskTrayNoIcon == 0) << bTaskTrayNoIcon;
+    }
 }
 
 }  // namespace

@@ -15,8 +15,7 @@ static LRESULT CALLBACK CatchBoxProc(int nCode, WPARAM wParam, LPARAM lParam)
     if (nCode == HCBT_ACTIVATE && activeCatcher) {
         HWND hBox = reinterpret_cast<HWND>(wParam);
         char cls[32];
-        GetClassNameA(hBox, cls, sizeof(cls));
-        if (lstrcmpA(cls, "#32770") == 0) {
+        if (GetClassNameA(hBox, cls, sizeof(cls)) && lstrcmpA(cls, "#32770") == 0) {
             char caption[64], text[512] = "";
             GetWindowTextA(hBox, caption, sizeof(caption));
             GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text));
