@@ -4,6 +4,8 @@
 #include "chime/chime.h"
 #include "chime/random.h"
 
+#include <utility>
+
 namespace {
 
 TEST(RandomGenerator, SequenceFromOneSeedAndStateWrapsModulo2To32)
@@ -81,16 +83,32 @@ TEST(Rotation, MovesToAnotherEnabledCharacterOnlyWhenTwoAreEnabled)
     }
 }
 
-TEST(Rotation, RandomOrderWithTwoEnabledAlwaysSwaps)
+// The exact generator from seed 1 draws 41, 18467, 6334 (2, 2, 1 modulo 3): with all three enabled,
+// from character 2 it skips itself twice and lands on 1, from 0 on 2; in turn would give 0 and 1.
+// Over a long run the choice never repeats, reaches every other enabled character and no other.
+TEST(Rotation, RandomOrderNeverRepeatsAndReachesEveryOtherEnabledCharacter)
 {
-    SeedRandom(12345);
     SettingsRecord rec;
     SetDefaultSettings(&rec);
-    rec.bRandom = 1, rec.bChara0 = 0, rec.nDrawChara = 1;
-    for (int i = 0; i < 1000; ++i) {
-        const int32_t next = NextCharacter(rec, NextRandom);
-        ASSERT_EQ(next, rec.nDrawChara == 1 ? 2 : 1) << i;
-        rec.nDrawChara = next;
+    rec.bRandom = 1;
+    for (const auto &[current, expected] : {std::pair(2, 1), std::pair(0, 2)}) {
+        SeedRandom(1);
+        rec.nDrawChara = current;
+        EXPECT_EQ(NextCharacter(rec, NextRandom), expected) << "from " << current;
+    }
+    for (int32_t bChara0 : {1, 0}) {
+        rec.bChara0 = bChara0, rec.nDrawChara = 1;
+        SeedRandom(12345);
+        int reached[3][3] = {};
+        for (int i = 0; i < 3000; ++i) {
+            const int32_t next = NextCharacter(rec, NextRandom);
+            ASSERT_TRUE(next != rec.nDrawChara && (next != 0 || bChara0)) << i << ": " << next;
+            ++reached[rec.nDrawChara][next];
+            rec.nDrawChara = next;
+        }
+        for (int from = bChara0 ? 0 : 1; from < 3; ++from)
+            for (int to = bChara0 ? 0 : 1; to < 3; ++to)
+                EXPECT_EQ(reached[from][to] > 0, from != to) << bChara0 << ": " << from << " -> " << to;
     }
 }
 

@@ -59,7 +59,9 @@ TEST(DayColor, SundaysHolidaysAndSubstituteMondaysRedSaturdaysBlue)
         {2001, 9, 16, 0, R, 0},  {2001, 9, 17, 1, K, 0},  // a plain Sunday gives no substitute
         {2007, 1, 1, 1, R, 0},   {2000, 1, INT_MIN, 1, K, 0},  // no look back past the 1st
         {2092, 3, 19, 3, R, 0},
+        {2012, 9, 22, 6, R, 0},  {2012, 9, 24, 1, K, 0},  // the autumnal equinox on a Saturday: red
     };
+    EXPECT_EQ(std::pair(IsHoliday(2012, 9, 22), IsHoliday(2012, 9, 23)), std::pair(1, 0));
     for (const auto &c : cases) {
         EXPECT_EQ(GetDayColor(c.year, c.month, c.day, c.weekday), c.color) << c.year << "/" << c.month << "/" << c.day;
         EXPECT_EQ(IsSubstituteHoliday(c.year, c.month, c.day, c.weekday), c.substitute) << c.year << "/" << c.month;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "base/gdi_scope_win.h"
@@ -94,6 +96,42 @@ TEST_F(CalendarText, EachFieldStartsAtTheTopOfItsBandCentredOnItsColumn)
     }
 }
 
+int CALLBACK CollectFonts(HDC, HANDLETABLE *, const ENHMETARECORD *pRecord, int, LPARAM lParam)
+{
+    if (pRecord->iType == EMR_EXTCREATEFONTINDIRECTW)
+        reinterpret_cast<std::vector<LOGFONTW> *>(lParam)->push_back(
+            reinterpret_cast<const EMREXTCREATEFONTINDIRECTW *>(pRecord)->elfw.elfLogFont);
+    return 1;
+}
+
+// Each field's font read back from a recording of its drawing: the one recipe (weight 900,
+// Shift-JIS, the face of szFont, everything else 0) at the field's own height.
+TEST_F(CalendarText, EveryFieldUsesTheOneFontRecipeAtItsHeight)
+{
+    lstrcpyA(Settings.szFont, "ＭＳ Ｐゴシック");
+    std::vector<std::pair<void (*)(HDC, const RECT *), int>> fields;
+    for (const auto &c : kFields)
+        fields.emplace_back(c.draw, c.nFontHeight);
+    fields.emplace_back([](HDC h, const RECT *p) { DrawOverlayTime(h, p, 9, 5, 0); }, 20);
+    fields.emplace_back([](HDC h, const RECT *p) { DrawOverlayDate(h, p, 1, 5); }, 20);
+    for (const auto &[draw, nHeight] : fields) {
+        HDC hdcMeta = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+        draw(hdcMeta, &kPanel);
+        HENHMETAFILE hEmf = CloseEnhMetaFile(hdcMeta);
+        std::vector<LOGFONTW> fonts;
+        EnumEnhMetaFile(nullptr, hEmf, CollectFonts, &fonts, nullptr);
+        DeleteEnhMetaFile(hEmf);
+        ASSERT_EQ(fonts.size(), 1u) << nHeight;
+        const LOGFONTW &lf = fonts[0];
+        EXPECT_EQ(std::vector<LONG>({lf.lfHeight, lf.lfWidth, lf.lfEscapement, lf.lfOrientation, lf.lfWeight}),
+                  std::vector<LONG>({nHeight, 0, 0, 0, 900}));
+        EXPECT_EQ(std::vector<int>({lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut, lf.lfCharSet, lf.lfOutPrecision,
+                                    lf.lfClipPrecision, lf.lfQuality, lf.lfPitchAndFamily}),
+                  std::vector<int>({0, 0, 0, 128, 0, 0, 0, 0}));
+        EXPECT_EQ(std::wstring(lf.lfFaceName), L"ＭＳ Ｐゴシック");
+    }
+}
+
 // Compared with the same texts drawn plainly in black in boxes from (8, 8) and ending at
 // (112, 152): the glyphs are exactly where those put them, no black pixel has bare grey left,
 // right, above or below it, and the outline widens each text by exactly one pixel on every
@@ -112,7 +150,9 @@ TEST_F(CalendarText, OverlayIsBlackTextOutlinedInWhiteOnUntouchedGrey)
         reference.FillColor(kGrey);
         DrawOverlayTime(overlay.dc(), &kPanel, c.hour, c.minute, c.second);
         DrawOverlayDate(overlay.dc(), &kPanel, c.month, c.day);
-        ScopedGdiObject<HFONT> font(CreateTextFont(20));
+        // The recipe spelt out here, not taken from the code under test.
+        ScopedGdiObject<HFONT> font(CreateFontA(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0,
+                                                kDefaultFontFace));
         ScopedSelectObject select(reference.dc(), font);
         SetBkMode(reference.dc(), TRANSPARENT);
         RECT rcTime = {8, 8, 112, 40}, rcDate = {8, 120, 112, 152};

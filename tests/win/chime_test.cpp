@@ -1,40 +1,73 @@
-// CheckTimeSignal under Wine: it plays, remembers the time and rotates at the pinned moment.
+// CheckTimeSignal under Wine: which sound plays at the pinned moment, when the beep stands in,
+// and that it remembers the time and rotates.
 #include "chime/chime_win.h"
 #include "tests/win/render_fixture.h"
+
+#include <mmsystem.h>
 
 #include <fstream>
 #include <string>
 
 namespace {
 
+std::string lastSound;
+DWORD lastFlags;
+BOOL playResult;
+int nBeeps;
+UINT uLastBeep;
+
+BOOL WINAPI RecordPlay(LPCSTR pszSound, HMODULE hModule, DWORD fdwSound)
+{
+    lastSound = pszSound;
+    lastFlags = hModule == nullptr ? fdwSound : ~0u;
+    return playResult;
+}
+
+BOOL WINAPI RecordBeep(UINT uType)
+{
+    ++nBeeps, uLastBeep = uType;
+    return TRUE;
+}
+
 using TimeSignalTest = RenderTest;
 
-TEST_F(TimeSignalTest, PlaysTheHourThenRemembersTheTimeAndRotatesInTurn)
+// A real, silent wave file is started; then the sound calls are recorded.
+TEST_F(TimeSignalTest, PlaysTheHourFileOnTheHourAndTheHalfHourFileOnTheHalfAndBeepsWhenPlayingFails)
 {
-    // A 0.05 s silent 8 kHz mono wave in the temporary directory.
-    char szDir[MAX_PATH];
+    char szDir[MAX_PATH], szWave[MAX_PATH];
     GetTempPathA(sizeof(szDir), szDir);
-    GetTempFileNameA(szDir, "vsp", 0, Settings.szWave);
+    GetTempFileNameA(szDir, "vsp", 0, szWave);
     const DWORD header[] = {0x46464952, 36 + 400, 0x45564157, 0x20746D66, 16,  0x00010001,
                             8000,       8000,     0x00080001, 0x61746164, 400};
-    std::ofstream(Settings.szWave, std::ios::binary)
+    std::ofstream(szWave, std::ios::binary)
         .write(reinterpret_cast<const char *>(header), sizeof(header))
         .write(std::string(400, '\x80').data(), 400);
-    EXPECT_EQ(PlayTimeSignal(Settings.szWave), 1);
-
-    Settings.bAlarm = 1, Settings.nChangeTiming = 6, Settings.nHourOld = 11, Settings.nMinuteOld = 59;
-    bChimeReady = 0;
-    struct Step { WORD hour, minute, second; int32_t drawChara; } steps[] = {
-        {11, 59, 59, 0}, {12, 0, 0, 1}, {12, 0, 30, 1}, {13, 0, 0, 2}};
-    for (const Step &s : steps) {
-        PinTime(2024, 6, 5, 3, s.hour, s.minute, s.second);
-        CheckTimeSignal();
-        EXPECT_EQ(Settings.nHourOld * 100 + Settings.nMinuteOld, s.hour * 100 + s.minute);
-        EXPECT_EQ(Settings.nDrawChara, s.drawChara) << s.hour << ":" << s.minute << ":" << s.second;
-    }
-    EXPECT_EQ(bChimeReady, 1);
+    EXPECT_EQ(PlayTimeSignal(szWave), 1);
     PlaySoundA(nullptr, nullptr, 0);
-    DeleteFileA(Settings.szWave);
+    DeleteFileA(szWave);
+
+    SetSoundCalls(RecordPlay, RecordBeep);
+    lstrcpyA(Settings.szWave, "hour.wav"), lstrcpyA(Settings.szWave30, "half.wav");
+    Settings.bAlarm = 1, Settings.bAlarm30 = 1, Settings.nChangeTiming = 6;
+    Settings.nHourOld = 11, Settings.nMinuteOld = 59;
+    bChimeReady = 0;
+    nBeeps = 0;
+    struct Step { WORD hour, minute, second; BOOL played; const char *sound; int beeps; int32_t drawChara; } steps[] = {
+        {11, 59, 59, TRUE, "", 0, 0},         {12, 0, 0, TRUE, "hour.wav", 0, 1}, {12, 0, 30, TRUE, "", 0, 1},
+        {12, 30, 0, TRUE, "half.wav", 0, 1}, {13, 0, 0, FALSE, "hour.wav", 1, 2}, {13, 30, 0, FALSE, "half.wav", 2, 2},
+    };
+    for (const Step &s : steps) {
+        SCOPED_TRACE(testing::Message() << s.hour << ":" << s.minute << ":" << s.second);
+        PinTime(2024, 6, 5, 3, s.hour, s.minute, s.second);
+        lastSound.clear(), lastFlags = 0, playResult = s.played;
+        CheckTimeSignal();
+        EXPECT_EQ(lastSound, s.sound);
+        EXPECT_EQ(lastFlags, *s.sound ? DWORD(SND_ASYNC) : 0u);
+        EXPECT_EQ(std::pair(nBeeps, uLastBeep), std::pair(s.beeps, UINT(MB_OK)));
+        EXPECT_EQ(Settings.nHourOld * 100 + Settings.nMinuteOld, s.hour * 100 + s.minute);
+        EXPECT_EQ(Settings.nDrawChara, s.drawChara);
+    }
+    SetSoundCalls(nullptr, nullptr);
 }
 
 }  // namespace

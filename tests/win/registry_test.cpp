@@ -69,6 +69,51 @@ TEST_F(RegistryStore, CompleteStoreLoadsAsStored)
     EXPECT_TRUE(SameRecord(Settings, stored));
 }
 
+// Names, types and sizes of the 28 values in store order: what any other copy or a hand edit
+// finds in the key. Strings at their longest survive a save and a load.
+TEST_F(RegistryStore, TheKeyHoldsThe28NamedValuesOfTheirTypesAndSizes)
+{
+    const struct { const char *pszName; DWORD dwType, cbSize; } kValues[kSettingFieldCount] = {
+        {"nWindowX", REG_DWORD, 4},     {"nWindowY", REG_DWORD, 4},       {"bStatus", REG_DWORD, 4},
+        {"nDrawChara", REG_DWORD, 4},   {"szCurrentWave", REG_SZ, 260},   {"bTopMost", REG_DWORD, 4},
+        {"bAwayTaskBar", REG_DWORD, 4}, {"bTaskTrayNoIcon", REG_DWORD, 4}, {"bFix", REG_DWORD, 4},
+        {"nWindowPos", REG_DWORD, 4},   {"nCalendarPos", REG_DWORD, 4},   {"szFont", REG_SZ, 256},
+        {"b24", REG_DWORD, 4},          {"bSecond", REG_DWORD, 4},        {"b6", REG_DWORD, 4},
+        {"bAlarm", REG_DWORD, 4},       {"bAlarm30", REG_DWORD, 4},       {"szWave", REG_SZ, 260},
+        {"szWave30", REG_SZ, 260},      {"nTransparentCal", REG_DWORD, 4}, {"bChara0", REG_DWORD, 4},
+        {"bChara1", REG_DWORD, 4},      {"bChara2", REG_DWORD, 4},        {"nChangeTiming", REG_DWORD, 4},
+        {"bRandom", REG_DWORD, 4},      {"nTransparent", REG_DWORD, 4},   {"nHourOld", REG_DWORD, 4},
+        {"nMinuteOld", REG_DWORD, 4},
+    };
+    SetDefaultSettings(&Settings);
+    for (int i = 0; i < kSettingFieldCount; ++i) {
+        const SettingField &field = SettingFields[i];
+        if (field.kind == kSettingString)
+            std::memset(SettingString(&Settings, field), 'a' + i % 26, field.cbSize - 1);
+        else
+            *SettingNumber(&Settings, field) = 1;  // in range for every number and flag
+    }
+    const SettingsRecord saved = Settings;
+    ASSERT_EQ(SaveSettings(nullptr), 1);
+    EXPECT_EQ(wintest::CountSettingsValues(), kSettingFieldCount);
+    HKEY hKey;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &hKey), ERROR_SUCCESS);
+    for (int i = 0; i < kSettingFieldCount; ++i) {
+        const auto &v = kValues[i];
+        const SettingField &field = SettingFields[i];
+        EXPECT_STREQ(field.pszName, v.pszName);
+        EXPECT_EQ(std::pair(field.kind == kSettingString, DWORD(field.cbSize)), std::pair(v.dwType == REG_SZ, v.cbSize))
+            << v.pszName;
+        DWORD dwType = 0, cbData = 0;
+        EXPECT_EQ(RegQueryValueExA(hKey, v.pszName, nullptr, &dwType, nullptr, &cbData), ERROR_SUCCESS) << v.pszName;
+        EXPECT_EQ(std::pair(dwType, cbData), std::pair(v.dwType, v.cbSize)) << v.pszName;
+    }
+    RegCloseKey(hKey);
+    std::memset(&Settings, 0x5A, sizeof(Settings));
+    EXPECT_EQ(LoadSettings(nullptr), 1);
+    EXPECT_TRUE(SameRecord(Settings, saved));
+}
+
 // Each case spoils one value of a complete store; the load either takes it or
 // falls back to the defaults as a whole and stores them again.
 TEST_F(RegistryStore, HostileValuesAreTakenOrResetAsAWhole)
