@@ -77,4 +77,8 @@ void MendSettings(SettingsRecord *pRec)
         pRec->nDrawChara += 3;
     Clamp(&pRec->nHourOld, 0, 23);
     Clamp(&pRec->nMinuteOld, 0, 59);
+    // Flags: anything but 0 is on, as every test of a flag reads it.
+    for (const SettingField &field : SettingFields)
+        if (field.kind == kSettingNumber && field.pszName[0] == 'b' && *SettingNumber(pRec, field) != 0)
+            *SettingNumber(pRec, field) = 1;
 }

@@ -72,5 +72,6 @@ void SetDefaultSettings(SettingsRecord *pRec);
 void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead);
 
 // Values from a hand-edited store can lie outside the ranges the program uses
-// as indexes and blend factors; this brings them in. In-range values are untouched.
+// as indexes and blend factors, and flags can hold more than 0 and 1; this
+// brings them in. In-range values are untouched.
 void MendSettings(SettingsRecord *pRec);

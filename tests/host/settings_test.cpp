@@ -79,7 +79,8 @@ TEST(MendSettings, OutOfRangeValuesComeIntoRangeAndNothingElseMoves)
         {&SettingsRecord::nDrawChara, 5, 2},           {&SettingsRecord::nDrawChara, INT32_MIN, 1},
         {&SettingsRecord::nHourOld, 24, 23},           {&SettingsRecord::nHourOld, -5, 0},
         {&SettingsRecord::nMinuteOld, 60, 59},         {&SettingsRecord::nMinuteOld, 59, 59},
-        {&SettingsRecord::nWindowX, -500, -500},       {&SettingsRecord::bTopMost, 7, 7},
+        {&SettingsRecord::nWindowX, -500, -500},       {&SettingsRecord::bTopMost, 7, 1},
+        {&SettingsRecord::bChara1, INT32_MIN, 1},      {&SettingsRecord::bStatus, 0, 0},
     };
     for (const Case &c : cases) {
         SettingsRecord rec;
