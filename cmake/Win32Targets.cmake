@@ -28,6 +28,10 @@ target_link_options(vespin PRIVATE -s)
 add_executable(vespinctl tools/win/vespinctl.cpp)
 # Measures launch to first paint (not a test; see the README's performance section).
 add_executable(launchtime tools/win/launchtime.cpp)
+# Drives the window procedure through 100,000 timer ticks (not a test; see the README's reliability section).
+add_executable(longrun tools/win/longrun.cpp tests/win/win_test_util.cpp tests/common/settings_store.cpp
+                       ${resource_script})
+target_link_libraries(longrun PRIVATE vespin_win psapi)
 
 # The tests need GoogleTest's sources (Debian's googletest package); a plain
 # Windows build of the program skips them.

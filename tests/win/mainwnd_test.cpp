@@ -61,6 +61,7 @@ TEST_F(MainWindow, BlinkRunsFiveStepsThenIdlesAndStrayTimerIdsChangeNothing)
     EXPECT_EQ(uTimer2, 0u);
 }
 
+// The calendar command is driven from outside, with the shift of every page position.
 TEST_F(MainWindow, CommandTable)
 {
     // {command, result, nDrawChara afterwards}; the character commands ignore the rotation flags.
@@ -70,14 +71,6 @@ TEST_F(MainWindow, CommandTable)
         EXPECT_EQ(Command(static_cast<WORD>(c[0])), c[1]) << c[0];
         EXPECT_EQ(Settings.nDrawChara, c[2]) << c[0];
     }
-    // The calendar command toggles when its posted double click arrives.
-    Settings.bStatus = 0;
-    Settings.nWindowX = 500;
-    EXPECT_EQ(Command(IDM_CALENDAR), 1);
-    EXPECT_EQ(Settings.bStatus, 0);
-    wintest::PumpMessages();
-    EXPECT_EQ(Settings.bStatus, 1);
-    EXPECT_EQ(Settings.nWindowX, 380);
 }
 
 // Plays the user while the sheet is open: changes the record as a page would, asks for the
