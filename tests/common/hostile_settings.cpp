@@ -101,7 +101,8 @@ Value MakeNumber(Generator &g, bool bFitting)
         static const DWORD kTypes[] = {REG_BINARY, REG_SZ, REG_QWORD, REG_MULTI_SZ, REG_EXPAND_SZ, REG_NONE};
         const DWORD dwType = kTypes[g.Pick(6)];
         const size_t length = g.Pick(5);
-        return {true, dwType, IsTextType(dwType) ? g.Text(length) : g.Bytes(length)};
+        // Text with its NUL: how a text without one is read back differs between Wine's builds.
+        return {true, dwType, IsTextType(dwType) ? (length ? g.Text(length - 1) + '\0' : "") : g.Bytes(length)};
     }
     default: {  // more than 4 bytes
         static const DWORD kTypes[] = {REG_BINARY, REG_DWORD, REG_QWORD, REG_SZ};

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "chime/chime_win.h"
 #include "settings/registry_win.h"
@@ -14,6 +15,22 @@ namespace {
 
 BOOL WINAPI QuietPlay(LPCSTR, HMODULE, DWORD) { return TRUE; }
 BOOL WINAPI QuietBeep(UINT) { return TRUE; }
+
+// The values a single read refuses, named for the failure report.
+std::string UnreadValues()
+{
+    std::string names = "unread:";
+    for (const SettingField &field : SettingFields) {
+        DWORD dw;
+        char sz[260];
+        const int bRead = field.kind == kSettingNumber
+                              ? ReadRegDword(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, &dw)
+                              : ReadRegString(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, sz, DWORD(field.cbSize));
+        if (!bRead)
+            names += std::string(" ") + field.pszName;
+    }
+    return names;
+}
 
 using HostileSettingsTest = PaintWindowTest;
 
@@ -33,7 +50,8 @@ TEST_F(HostileSettingsTest, EveryRecordLoadsPaintsTogglesAndSavesInRange)
         const bool bAllRead = hostile::ExpectAllRead(rec);
         wintest::MessageBoxCatcher boxes;
         std::memset(&Settings, 0x5A, sizeof(Settings));
-        EXPECT_EQ(LoadSettings(hWnd_), bAllRead ? 1 : 0);
+        const std::string unread = UnreadValues();
+        EXPECT_EQ(LoadSettings(hWnd_), bAllRead ? 1 : 0) << unread;
         EXPECT_EQ(hostile::CheckRecordRanges(Settings), "") << "loaded";
         // Painted as loaded, toggled (the window repaints itself), painted the other way, toggled back.
         for (int pass = 0; pass < 2; ++pass) {
