@@ -23,9 +23,10 @@ std::string UnreadValues()
     for (const SettingField &field : SettingFields) {
         DWORD dw;
         char sz[260];
+        const HKEY hRoot = HKEY_CURRENT_USER;
         const int bRead = field.kind == kSettingNumber
-                              ? ReadRegDword(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, &dw)
-                              : ReadRegString(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, sz, DWORD(field.cbSize));
+                              ? ReadRegDword(hRoot, kSettingsKeyPath, field.pszName, &dw)
+                              : ReadRegString(hRoot, kSettingsKeyPath, field.pszName, sz, DWORD(field.cbSize));
         if (!bRead)
             names += std::string(" ") + field.pszName;
     }
