@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "res/resource.h"
 #include "settings/settings.h"
@@ -130,6 +131,24 @@ std::string MakeWaveFile(const char *pszName)
     return path;
 }
 
+// What the screen shows in a 120x160 panel at (x, y).
+std::vector<DWORD> ScreenPanel(int x, int y)
+{
+    HDC hdcScreen = GetDC(nullptr);
+    HDC hdc = CreateCompatibleDC(hdcScreen);
+    HBITMAP hbm = CreateCompatibleBitmap(hdcScreen, 120, 160);
+    HGDIOBJ hOld = SelectObject(hdc, hbm);
+    BitBlt(hdc, 0, 0, 120, 160, hdcScreen, x, y, SRCCOPY);
+    SelectObject(hdc, hOld);
+    BITMAPINFOHEADER bih = {sizeof(bih), 120, -160, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(120 * 160);
+    GetDIBits(hdc, hbm, 0, 160, pixels.data(), reinterpret_cast<BITMAPINFO *>(&bih), DIB_RGB_COLORS);
+    DeleteObject(hbm);
+    DeleteDC(hdc);
+    ReleaseDC(nullptr, hdcScreen);
+    return pixels;
+}
+
 class Pages : public testing::Test {
 protected:
     void SetUp() override
@@ -141,6 +160,9 @@ protected:
         e2e::WriteString("szWave", "hour-before.wav");
         e2e::WriteString("szWave30", "half-before.wav");
         e2e::WriteString("szCurrentWave", "C:\\windows");
+        // Page on the left, character panel at (220, 100), clear of the sheet.
+        e2e::WriteDword("nWindowX", 100);
+        e2e::WriteDword("nWindowY", 100);
         initial_ = StoredRecord();
         ASSERT_TRUE(app_.Start());
     }
@@ -231,7 +253,27 @@ TEST_F(Pages, CancelRestoresEverythingAndOkStoresEveryField)
     {
         SCOPED_TRACE("changes, then OK");
         Sheet sheet(app_);
+        SetWindowPos(sheet.hWnd, nullptr, 500, 380, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const Page chara = sheet.Show(2);
+        const std::vector<DWORD> opaque = ScreenPanel(220, 100);
+        chara.Drag(50, TB_THUMBTRACK);
+        EXPECT_NE(ScreenPanel(220, 100), opaque) << "the character fades while the thumb moves";
+        chara.SetText(1025, "0");
+        EXPECT_EQ(ScreenPanel(220, 100), opaque);
         const Page clock = sheet.Show(1);
+        const std::vector<DWORD> page = ScreenPanel(100, 100);
+        clock.Click(1008);
+        EXPECT_NE(ScreenPanel(100, 100), page) << "the rokuyo appears on the calendar page at once";
+        clock.Click(1008);
+        PostMessageA(app_.hWnd, WM_COMMAND, IDM_CALENDAR, 0);  // the overlay shows only without the page
+        ASSERT_TRUE(e2e::WaitFor([&] {
+            RECT rc;
+            return GetWindowRect(app_.hWnd, &rc) && rc.right - rc.left == 120;
+        }));
+        const std::vector<DWORD> overlay = ScreenPanel(220, 100);
+        clock.Drag(100, TB_THUMBTRACK);
+        EXPECT_NE(ScreenPanel(220, 100), overlay) << "the clock overlay fades while the thumb moves";
+        PostMessageA(app_.hWnd, WM_COMMAND, IDM_CALENDAR, 0);
         PickWaveFile(app_, clock, 1020, sHalfWave, true);
         EXPECT_EQ(clock.Text(1010), "hour-before.wav") << "a cancelled dialog changes nothing";
         PickWaveFile(app_, clock, 1020, sHourWave, false);
@@ -241,7 +283,7 @@ TEST_F(Pages, CancelRestoresEverythingAndOkStoresEveryField)
         for (int id : {1006, 1007, 1008})
             clock.Click(id);
         clock.Drag(70, TB_THUMBPOSITION);
-        const Page chara = sheet.Show(2);
+        sheet.Show(2);
         chara.Select(1021, 12);
         chara.Click(1009);
         chara.Click(1011);
