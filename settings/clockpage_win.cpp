@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <cstddef>
 #include <string>
 
 #include "base/appinfo_win.h"
@@ -15,8 +16,10 @@
 #include "settings/settings.h"
 #include "settings/state.h"
 
-#if defined(__i386__)
-static_assert(OPENFILENAME_SIZE_VERSION_400A == 76, "the file dialog gets the first, 76-byte record");
+// The first layout ends with lpTemplateName (OPENFILENAME_SIZE_VERSION_400A, as a constant).
+constexpr DWORD kOpenFileV1Size = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
+#ifndef _WIN64
+static_assert(kOpenFileV1Size == 76, "the file dialog gets the first, 76-byte record");
 #endif
 
 namespace {
@@ -118,7 +121,7 @@ void BrowseWaveFile(HWND hDlg, int idEdit)
     char szTitle[260];
     wsprintfA(szTitle, "%s(WAVファイルの参照)", AppInfo.lpszTitle);
     OPENFILENAMEA ofn = {};
-    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    ofn.lStructSize = kOpenFileV1Size;
     ofn.hwndOwner = hDlg;
     ofn.lpstrFilter = "wav file(*.wav)\0*.wav\0all files (*.*)\0*.*\0";
     ofn.nFilterIndex = 1;
