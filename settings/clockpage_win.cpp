@@ -6,7 +6,6 @@
 #include <commdlg.h>
 
 #include <cstddef>
-#include <string>
 
 #include "base/appinfo_win.h"
 #include "res/resource.h"
@@ -46,13 +45,13 @@ void InitWaveGroup(HWND hDlg, const int (&aIds)[3], const char *pszWave, int32_t
     EnableGroup(hDlg, aIds, bFlag != 0);
 }
 
-// The whole text of an edit box, cut on a character boundary to the field.
+// The text of an edit box, cut on a character boundary to the field. Twice the field
+// is read, so whatever the read itself cuts lies beyond what is kept.
 void ReadWavePath(HWND hDlg, int idEdit, char *pszField, size_t cbField)
 {
-    HWND hEdit = GetDlgItem(hDlg, idEdit);
-    std::string text(GetWindowTextLengthA(hEdit) + 1, '\0');
-    GetWindowTextA(hEdit, &text[0], static_cast<int>(text.size()));
-    CopyPathCut(pszField, cbField, text.c_str());
+    char szText[2 * sizeof(Settings.szWave)] = "";
+    GetDlgItemTextA(hDlg, idEdit, szText, sizeof(szText));
+    CopyPathCut(pszField, cbField, szText);
 }
 
 BOOL OnInitDialog(HWND hDlg)
