@@ -149,6 +149,22 @@ std::vector<DWORD> ScreenPanel(int x, int y)
     return pixels;
 }
 
+// The screen reaches X a moment after the program paints: wait for the panel to differ from
+// (or to match) a picture taken before.
+bool PanelTurns(int x, int y, const std::vector<DWORD> &before, bool bSame)
+{
+    return e2e::WaitFor([&] { return (ScreenPanel(x, y) == before) == bSame; }, 3000);
+}
+
+// The panel once two looks 100 ms apart agree (the sheet moved away leaves a repaint behind).
+std::vector<DWORD> SettledPanel(int x, int y)
+{
+    std::vector<DWORD> last = ScreenPanel(x, y), now;
+    for (int i = 0; i < 30 && (Sleep(100), now = ScreenPanel(x, y)) != last; ++i)
+        last = now;
+    return now;
+}
+
 class Pages : public testing::Test {
 protected:
     void SetUp() override
@@ -255,24 +271,24 @@ TEST_F(Pages, CancelRestoresEverythingAndOkStoresEveryField)
         Sheet sheet(app_);
         SetWindowPos(sheet.hWnd, nullptr, 500, 380, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         const Page chara = sheet.Show(2);
-        const std::vector<DWORD> opaque = ScreenPanel(220, 100);
+        const std::vector<DWORD> opaque = SettledPanel(220, 100);
         chara.Drag(50, TB_THUMBTRACK);
-        EXPECT_NE(ScreenPanel(220, 100), opaque) << "the character fades while the thumb moves";
+        EXPECT_TRUE(PanelTurns(220, 100, opaque, false)) << "the character fades while the thumb moves";
         chara.SetText(1025, "0");
-        EXPECT_EQ(ScreenPanel(220, 100), opaque);
+        EXPECT_TRUE(PanelTurns(220, 100, opaque, true));
         const Page clock = sheet.Show(1);
-        const std::vector<DWORD> page = ScreenPanel(100, 100);
+        const std::vector<DWORD> page = SettledPanel(100, 100);
         clock.Click(1008);
-        EXPECT_NE(ScreenPanel(100, 100), page) << "the rokuyo appears on the calendar page at once";
+        EXPECT_TRUE(PanelTurns(100, 100, page, false)) << "the rokuyo appears on the calendar page at once";
         clock.Click(1008);
         PostMessageA(app_.hWnd, WM_COMMAND, IDM_CALENDAR, 0);  // the overlay shows only without the page
         ASSERT_TRUE(e2e::WaitFor([&] {
             RECT rc;
             return GetWindowRect(app_.hWnd, &rc) && rc.right - rc.left == 120;
         }));
-        const std::vector<DWORD> overlay = ScreenPanel(220, 100);
+        const std::vector<DWORD> overlay = SettledPanel(220, 100);
         clock.Drag(100, TB_THUMBTRACK);
-        EXPECT_NE(ScreenPanel(220, 100), overlay) << "the clock overlay fades while the thumb moves";
+        EXPECT_TRUE(PanelTurns(220, 100, overlay, false)) << "the clock overlay fades while the thumb moves";
         PostMessageA(app_.hWnd, WM_COMMAND, IDM_CALENDAR, 0);
         PickWaveFile(app_, clock, 1020, sHalfWave, true);
         EXPECT_EQ(clock.Text(1010), "hour-before.wav") << "a cancelled dialog changes nothing";
