@@ -242,7 +242,7 @@ TEST_F(Pages, CancelRestoresEverythingAndOkStoresEveryField)
         chara.Select(1021, 5);
         for (int id : {1009, 1010, 1011, 1012})
             chara.Click(id);
-        // The Clock page was left for another: no page that sees the Cancel clears its flag.
+        // The Clock page was left for another, so the Cancel reaches neither of these pages.
         sheet.Show(0);
         ASSERT_TRUE(sheet.Close(5));
     }
@@ -250,7 +250,7 @@ TEST_F(Pages, CancelRestoresEverythingAndOkStoresEveryField)
         SCOPED_TRACE("a second sheet shows the restored values, and OK stores them unchanged");
         Sheet sheet(app_);
         const Page clock = sheet.Show(1);
-        EXPECT_EQ(clock.Text(1025), "40") << "the up-down control's first write is not taken as typed";
+        EXPECT_EQ(clock.Text(1025), "40");
         EXPECT_EQ(clock.Text(1012), "half-before.wav");
         EXPECT_TRUE(clock.Checked(1009) && !clock.Checked(1011) && !clock.Checked(1006));
         const Page chara = sheet.Show(2);

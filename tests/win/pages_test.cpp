@@ -59,19 +59,34 @@ protected:
     }
 };
 
-// A sheet cancelled from another page sends this one no notification: destroying it must
-// still clear its flag, or the next sheet's page takes writes made before its set-up.
-TEST_F(PageTest, ADestroyedPageLeavesItsFlagClear)
+// Windows' up-down control writes its buddy when it is created, before the page's set-up
+// (this Wine's does not): the hook does it for it.
+LRESULT CALLBACK WriteBuddyOnCreate(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    const struct { int nTemplate; DLGPROC pfnProc; int *pbReady; } pages[] = {
-        {IDD_CLOCKPAGE, ClockPageProc, &bClockPageReady}, {IDD_CHARAPAGE, CharaPageProc, &bCharaPageReady}};
+    const auto *pcwp = reinterpret_cast<const CWPRETSTRUCT *>(lParam);
+    char szClass[32] = "";
+    if (nCode == HC_ACTION && pcwp->message == WM_CREATE && GetClassNameA(pcwp->hwnd, szClass, sizeof(szClass)) &&
+        lstrcmpiA(szClass, UPDOWN_CLASSA) == 0)
+        SetWindowTextA(GetWindow(pcwp->hwnd, GW_HWNDPREV), "0");
+    return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+// A sheet cancelled from another page sends this one no notification: destroying it must
+// still clear its flag, or the next page takes its up-down control's first write as typed.
+TEST_F(PageTest, AFirstWriteBeforeSetUpChangesNoTransparency)
+{
+    const struct { int nTemplate; DLGPROC pfnProc; int32_t *pnValue; } pages[] = {
+        {IDD_CLOCKPAGE, ClockPageProc, &Settings.nTransparentCal}, {IDD_CHARAPAGE, CharaPageProc, &Settings.nTransparent}};
+    HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, WriteBuddyOnCreate, nullptr, GetCurrentThreadId());
     for (const auto &p : pages) {
+        *p.pnValue = 40;
+        DestroyWindow(Open(p.nTemplate, p.pfnProc));  // visited, then the sheet went without a word
         HWND hPage = Open(p.nTemplate, p.pfnProc);
-        ASSERT_NE(hPage, nullptr);
-        EXPECT_EQ(*p.pbReady, 1);
+        EXPECT_EQ(*p.pnValue, 40) << p.nTemplate;
+        EXPECT_EQ(GetDlgItemInt(hPage, 1025, nullptr, FALSE), 40u);
         DestroyWindow(hPage);
-        EXPECT_EQ(*p.pbReady, 0) << p.nTemplate;
     }
+    UnhookWindowsHookEx(hHook);
 }
 
 TEST_F(PageTest, AnUnselectedTimingListStoresNothing)
