@@ -1,5 +1,5 @@
-// The Clock and Chara pages in-process: what a page leaves behind when destroyed,
-// the wave paths cut to their fields, and the time signal playing what the Clock page stored.
+// The Clock and Chara pages in-process: a first write before a page's set-up, and the
+// time signal playing what the Clock page stored.
 #include "settings/pages_win.h"
 
 #include <commctrl.h>
@@ -23,7 +23,8 @@ BOOL WINAPI RecordPlaySound(LPCSTR pszSound, HMODULE, DWORD)
 ULONG_PTR RedirectPlaySound(ULONG_PTR pfnNew)
 {
     BYTE *pBase = reinterpret_cast<BYTE *>(GetModuleHandleA(nullptr));
-    const auto *pNt = reinterpret_cast<IMAGE_NT_HEADERS *>(pBase + reinterpret_cast<IMAGE_DOS_HEADER *>(pBase)->e_lfanew);
+    const LONG nNtOffset = reinterpret_cast<IMAGE_DOS_HEADER *>(pBase)->e_lfanew;
+    const auto *pNt = reinterpret_cast<IMAGE_NT_HEADERS *>(pBase + nNtOffset);
     const IMAGE_DATA_DIRECTORY &dir = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     for (auto *pImp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR *>(pBase + dir.VirtualAddress); pImp->Name; ++pImp) {
         if (lstrcmpiA(reinterpret_cast<char *>(pBase + pImp->Name), "winmm.dll") != 0)
@@ -76,7 +77,8 @@ LRESULT CALLBACK WriteBuddyOnCreate(int nCode, WPARAM wParam, LPARAM lParam)
 TEST_F(PageTest, AFirstWriteBeforeSetUpChangesNoTransparency)
 {
     const struct { int nTemplate; DLGPROC pfnProc; int32_t *pnValue; } pages[] = {
-        {IDD_CLOCKPAGE, ClockPageProc, &Settings.nTransparentCal}, {IDD_CHARAPAGE, CharaPageProc, &Settings.nTransparent}};
+        {IDD_CLOCKPAGE, ClockPageProc, &Settings.nTransparentCal},
+        {IDD_CHARAPAGE, CharaPageProc, &Settings.nTransparent}};
     HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, WriteBuddyOnCreate, nullptr, GetCurrentThreadId());
     for (const auto &p : pages) {
         *p.pnValue = 40;
@@ -87,35 +89,6 @@ TEST_F(PageTest, AFirstWriteBeforeSetUpChangesNoTransparency)
         DestroyWindow(hPage);
     }
     UnhookWindowsHookEx(hHook);
-}
-
-TEST_F(PageTest, AnUnselectedTimingListStoresNothing)
-{
-    Settings.nChangeTiming = 7;
-    HWND hPage = Open(IDD_CHARAPAGE, CharaPageProc);
-    SendDlgItemMessageA(hPage, IDC_CHANGETIMING, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    SendMessageA(hPage, WM_COMMAND, MAKEWPARAM(IDC_CHANGETIMING, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(hPage, IDC_CHANGETIMING)));
-    EXPECT_EQ(Settings.nChangeTiming, 7);
-    DestroyWindow(hPage);
-}
-
-// Typed paths are limited to 259 characters; a path of two-byte characters that fits
-// the box but not the 260-byte field loses whole characters only.
-TEST_F(PageTest, WavePathsAreLimitedAndCutOnACharacterBoundary)
-{
-    HWND hPage = Open(IDD_CLOCKPAGE, ClockPageProc);
-    std::wstring wide(300, L'\x8868');  // 表: 95 5C in Shift-JIS
-    SendDlgItemMessageW(hPage, IDC_WAVE, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
-    EXPECT_EQ(GetWindowTextLengthW(GetDlgItem(hPage, IDC_WAVE)), 259);
-    SetDlgItemTextA(hPage, IDC_WAVE30, "C:\\short.wav");
-    Notify(hPage, PSN_APPLY);
-    std::string expected;
-    for (int i = 0; i < 129; ++i)
-        expected += "表";
-    EXPECT_EQ(Settings.szWave, expected);
-    EXPECT_STREQ(Settings.szWave30, "C:\\short.wav");
-    DestroyWindow(hPage);
 }
 
 // What OK on the Clock page stores is what sounds: the hour file on the hour, the other on the half hour.
