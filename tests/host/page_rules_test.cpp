@@ -10,9 +10,9 @@ namespace {
 TEST(PercentText, OnlyZeroToOneHundredIsTakenAndEmptyMeansZero)
 {
     const struct { const char *pszText; bool bTaken; int32_t nValue; } cases[] = {
-        {"", true, 0},        {"0", true, 0},     {"100", true, 100},   {"007", true, 7},
-        {" 55", true, 55},    {"101", false, 7},  {"4294967296", false, 7}, {"99999999999999999999", false, 7},
-        {"1a", false, 7},     {"-1", false, 7},   {" ", false, 7},      {"5 ", false, 7},
+        {"", true, 0}, {"0", true, 0}, {"100", true, 100}, {"007", true, 7}, {" 55", true, 55}, {"101", false, 7},
+        {"4294967296", false, 7}, {"99999999999999999999", false, 7}, {"1a", false, 7}, {"-1", false, 7},
+        {" ", false, 7}, {"5 ", false, 7},
     };
     for (const auto &c : cases) {
         int32_t value = 7;
@@ -27,13 +27,9 @@ const std::string kHyo = "\x95\x5C", kSo = "\x83\x5C";
 TEST(PathCut, NeverSplitsATwoByteCharacter)
 {
     const struct { std::string src; size_t cbDest; std::string expected; } cases[] = {
-        {"abc", 4, "abc"},
-        {"abcd", 4, "abc"},
-        {"a" + kHyo, 4, "a" + kHyo},
-        {"ab" + kHyo, 4, "ab"},
-        {kHyo + kHyo + "x", 5, kHyo + kHyo},
+        {"abc", 4, "abc"}, {"abcd", 4, "abc"}, {"a" + kHyo, 4, "a" + kHyo}, {"ab" + kHyo, 4, "ab"},
+        {kHyo + kHyo + "x", 5, kHyo + kHyo}, {"x", 1, ""},
         {"a\x95", 8, "a"},  // a lead byte with nothing after it
-        {"x", 1, ""},
     };
     for (const auto &c : cases) {
         char sz[16];
@@ -45,12 +41,8 @@ TEST(PathCut, NeverSplitsATwoByteCharacter)
 TEST(FolderOfFile, IsEverythingBeforeTheLastRealBackslash)
 {
     const struct { std::string path; std::string folder; } cases[] = {
-        {"C:\\wave\\chime.wav", "C:\\wave"},
-        {"C:\\chime.wav", "C:\\"},
-        {"C:\\" + kHyo + "\\a.wav", "C:\\" + kHyo},
-        {"C:\\" + kSo + kHyo + ".wav", "C:\\"},
-        {"\\\\host\\share\\a.wav", "\\\\host\\share"},
-        {"chime.wav", ""},
+        {"C:\\wave\\chime.wav", "C:\\wave"}, {"C:\\chime.wav", "C:\\"}, {"C:\\" + kHyo + "\\a.wav", "C:\\" + kHyo},
+        {"C:\\" + kSo + kHyo + ".wav", "C:\\"}, {"\\\\host\\share\\a.wav", "\\\\host\\share"}, {"chime.wav", ""},
     };
     for (const auto &c : cases) {
         char sz[260];
