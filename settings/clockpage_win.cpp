@@ -1,7 +1,151 @@
-// The Clock page of the property sheet (not yet built: an empty page).
-#include "settings/pages_win.h"
+// The Clock page: clock options, the two time signals with their wave files,
+// and the transparency of the clock overlay.
+#include "settings/clockpage_win.h"
 
-INT_PTR CALLBACK ClockPageProc(HWND, UINT uMsg, WPARAM, LPARAM)
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <cstddef>
+
+#include "base/appinfo_win.h"
+#include "res/resource.h"
+#include "settings/page_rules.h"
+#include "settings/pages_win.h"
+#include "settings/percent_win.h"
+#include "settings/settings.h"
+#include "settings/state.h"
+
+// The first layout ends with lpTemplateName (OPENFILENAME_SIZE_VERSION_400A, as a constant).
+constexpr DWORD kOpenFileV1Size = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
+#ifndef _WIN64
+static_assert(kOpenFileV1Size == 76, "the file dialog gets the first, 76-byte record");
+#endif
+
+namespace {
+
+const PercentControls kCalTransparency = {&Settings.nTransparentCal, &bClockPageReady};
+
+// The three controls of each time signal, enabled together with its flag.
+const int kHourGroup[] = {IDC_WAVE_LABEL, IDC_WAVE, IDC_BROWSEWAVE};
+const int kHalfHourGroup[] = {IDC_WAVE30_LABEL, IDC_WAVE30, IDC_BROWSEWAVE30};
+
+// 259 characters: the fields hold 260 bytes with the terminator.
+constexpr int kWavePathLimit = sizeof(Settings.szWave) - 1;
+
+void EnableGroup(HWND hDlg, const int (&aIds)[3], BOOL bEnable)
 {
-    return uMsg == WM_INITDIALOG;
+    for (int id : aIds)
+        EnableWindow(GetDlgItem(hDlg, id), bEnable);
+}
+
+void InitWaveGroup(HWND hDlg, const int (&aIds)[3], const char *pszWave, int32_t bFlag)
+{
+    SendDlgItemMessageA(hDlg, aIds[1], EM_LIMITTEXT, kWavePathLimit, 0);
+    SetDlgItemTextA(hDlg, aIds[1], pszWave);
+    EnableGroup(hDlg, aIds, bFlag != 0);
+}
+
+// The text of an edit box, cut on a character boundary to the field. Twice the field
+// is read, so whatever the read itself cuts lies beyond what is kept.
+void ReadWavePath(HWND hDlg, int idEdit, char *pszField, size_t cbField)
+{
+    char szText[2 * sizeof(Settings.szWave)] = "";
+    GetDlgItemTextA(hDlg, idEdit, szText, sizeof(szText));
+    CopyPathCut(pszField, cbField, szText);
+}
+
+BOOL OnInitDialog(HWND hDlg)
+{
+    CheckDlgButton(hDlg, IDC_24HOUR, Settings.b24 ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(hDlg, IDC_SECOND, Settings.bSecond ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(hDlg, IDC_ROKUYO, Settings.b6 ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(hDlg, IDC_ALARM, Settings.bAlarm ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(hDlg, IDC_ALARM30, Settings.bAlarm30 ? BST_CHECKED : BST_UNCHECKED);
+    InitWaveGroup(hDlg, kHourGroup, Settings.szWave, Settings.bAlarm);
+    InitWaveGroup(hDlg, kHalfHourGroup, Settings.szWave30, Settings.bAlarm30);
+    InitPercentControls(hDlg, kCalTransparency);
+    bClockPageReady = 1;
+    return TRUE;
+}
+
+int32_t Checked(HWND hDlg, int id)
+{
+    return IsDlgButtonChecked(hDlg, id) == BST_CHECKED;
+}
+
+BOOL OnCommand(HWND hDlg, WORD wId, WORD wCode)
+{
+    switch (wId) {
+    case IDC_24HOUR: Settings.b24 = Checked(hDlg, wId); break;
+    case IDC_SECOND: Settings.bSecond = Checked(hDlg, wId); break;
+    case IDC_ROKUYO: Settings.b6 = Checked(hDlg, wId); break;
+    case IDC_ALARM:
+        Settings.bAlarm = Checked(hDlg, wId);
+        EnableGroup(hDlg, kHourGroup, Settings.bAlarm);
+        break;
+    case IDC_ALARM30:
+        Settings.bAlarm30 = Checked(hDlg, wId);
+        EnableGroup(hDlg, kHalfHourGroup, Settings.bAlarm30);
+        break;
+    case IDC_BROWSEWAVE: BrowseWaveFile(hDlg, IDC_WAVE); break;
+    case IDC_BROWSEWAVE30: BrowseWaveFile(hDlg, IDC_WAVE30); break;
+    case IDC_CALTRANS_EDIT:
+        if (wCode == EN_CHANGE)
+            OnPercentEditChange(hDlg, kCalTransparency);
+        break;
+    default: return FALSE;
+    }
+    RepaintMainWindow(hDlg);
+    return TRUE;
+}
+
+BOOL OnNotify(HWND hDlg, const NMHDR *pnm)
+{
+    switch (pnm->code) {
+    case PSN_APPLY:
+        bClockPageReady = 0;
+        ReadWavePath(hDlg, IDC_WAVE, Settings.szWave, sizeof(Settings.szWave));
+        ReadWavePath(hDlg, IDC_WAVE30, Settings.szWave30, sizeof(Settings.szWave30));
+        return FALSE;
+    case PSN_QUERYCANCEL: bClockPageReady = 0; return FALSE;
+    default: return FALSE;
+    }
+}
+
+}  // namespace
+
+void BrowseWaveFile(HWND hDlg, int idEdit)
+{
+    char szFile[260] = "";
+    char szTitle[260];
+    wsprintfA(szTitle, "%s(WAVファイルの参照)", AppInfo.lpszTitle);
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = kOpenFileV1Size;
+    ofn.hwndOwner = hDlg;
+    ofn.lpstrFilter = "wav file(*.wav)\0*.wav\0all files (*.*)\0*.*\0";
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = szFile;
+    ofn.nMaxFile = sizeof(szFile) - 1;
+    ofn.lpstrInitialDir = Settings.szCurrentWave;
+    ofn.lpstrTitle = szTitle;
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameA(&ofn))
+        return;
+    SetDlgItemTextA(hDlg, idEdit, szFile);
+    // The picked file's own folder, not the process's current one, which the dialog may or may not move.
+    FolderOfFile(Settings.szCurrentWave, sizeof(Settings.szCurrentWave), szFile);
+}
+
+INT_PTR CALLBACK ClockPageProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg) {
+    case WM_INITDIALOG: return OnInitDialog(hDlg);
+    case WM_COMMAND: return OnCommand(hDlg, LOWORD(wParam), HIWORD(wParam));
+    case WM_HSCROLL: OnPercentScroll(hDlg, kCalTransparency, wParam, lParam); return FALSE;
+    case WM_NOTIFY: return OnNotify(hDlg, reinterpret_cast<const NMHDR *>(lParam));
+    // A page left by Cancel on another page never saw PSN_QUERYCANCEL: the next sheet
+    // must not find the flag set while its up-down control first writes the edit box.
+    case WM_DESTROY: bClockPageReady = 0; return FALSE;
+    default: return FALSE;
+    }
 }

@@ -1,0 +1,69 @@
+// Rules of the Clock and Chara pages that need no window.
+#include "settings/page_rules.h"
+
+bool ReadPercentText(const char *pszText, int32_t *pnValue)
+{
+    const char *p = pszText;
+    while (*p == ' ')
+        ++p;
+    if (*pszText == '\0') {
+        *pnValue = 0;
+        return true;
+    }
+    if (*p == '\0')
+        return false;
+    int32_t value = 0;
+    for (; *p; ++p) {
+        if (*p < '0' || *p > '9')
+            return false;
+        value = value * 10 + (*p - '0');
+        // Stop before the sum can overflow; anything past 100 is refused anyway.
+        if (value > 100)
+            return false;
+    }
+    *pnValue = value;
+    return true;
+}
+
+bool IsShiftJisLeadByte(unsigned char ch)
+{
+    return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC);
+}
+
+// Copies at most cbSrc bytes of pszSrc, whole characters only, into cbDest bytes.
+static void CopyCharacters(char *pszDest, size_t cbDest, const char *pszSrc, size_t cbSrc)
+{
+    size_t i = 0;
+    while (i < cbSrc && pszSrc[i]) {
+        // A lead byte without its second byte is a broken character: it goes no further.
+        const size_t cbChar = IsShiftJisLeadByte(static_cast<unsigned char>(pszSrc[i])) ? 2 : 1;
+        if (i + cbChar > cbSrc || pszSrc[i + cbChar - 1] == '\0' || i + cbChar > cbDest - 1)
+            break;
+        for (size_t k = 0; k < cbChar; ++k)
+            pszDest[i + k] = pszSrc[i + k];
+        i += cbChar;
+    }
+    pszDest[i] = '\0';
+}
+
+void CopyPathCut(char *pszDest, size_t cbDest, const char *pszSrc)
+{
+    CopyCharacters(pszDest, cbDest, pszSrc, static_cast<size_t>(-1));
+}
+
+void FolderOfFile(char *pszDest, size_t cbDest, const char *pszPath)
+{
+    size_t cbFolder = 0;
+    bool found = false;
+    for (size_t i = 0; pszPath[i];) {
+        if (pszPath[i] == '\\') {
+            cbFolder = i;
+            found = true;
+        }
+        i += IsShiftJisLeadByte(static_cast<unsigned char>(pszPath[i])) && pszPath[i + 1] ? 2 : 1;
+    }
+    // "C:\x.wav": the root keeps its backslash, or it would name the drive's current folder.
+    if (found && cbFolder == 2 && pszPath[1] == ':')
+        cbFolder = 3;
+    CopyCharacters(pszDest, cbDest, pszPath, cbFolder);
+}

@@ -1,0 +1,22 @@
+// The trackbar, edit box and up-down control that hold a percentage on the
+// Clock and Chara pages, kept in step with one settings field.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+// Both pages use these ids for their three percentage controls.
+struct PercentControls {
+    int32_t *pnValue;  // the settings field the controls edit
+    int *pbReady;      // the page's ready flag: notifications are ignored while it is clear
+};
+
+void InitPercentControls(HWND hDlg, const PercentControls &pc);
+// EN_CHANGE of the edit box: applies a value from 0 to 100, puts the current one back otherwise.
+void OnPercentEditChange(HWND hDlg, const PercentControls &pc);
+// WM_HSCROLL of the page.
+void OnPercentScroll(HWND hDlg, const PercentControls &pc, WPARAM wParam, LPARAM lParam);
+
+// The live preview: repaints the main window, the owner of the sheet, at once.
+void RepaintMainWindow(HWND hDlg);

@@ -1,0 +1,118 @@
+// The Clock and Chara pages in-process: a first write before a page's set-up, and the
+// time signal playing what the Clock page stored.
+#include "settings/pages_win.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "chime/chime_win.h"
+#include "tests/win/render_fixture.h"
+
+namespace {
+
+std::string sPlayed;
+
+BOOL WINAPI RecordPlaySound(LPCSTR pszSound, HMODULE, DWORD)
+{
+    sPlayed = pszSound ? pszSound : "";
+    return TRUE;
+}
+
+// Points this module's import of winmm's PlaySoundA at pfnNew; returns the old target.
+ULONG_PTR RedirectPlaySound(ULONG_PTR pfnNew)
+{
+    BYTE *pBase = reinterpret_cast<BYTE *>(GetModuleHandleA(nullptr));
+    const LONG nNtOffset = reinterpret_cast<IMAGE_DOS_HEADER *>(pBase)->e_lfanew;
+    const auto *pNt = reinterpret_cast<IMAGE_NT_HEADERS *>(pBase + nNtOffset);
+    const IMAGE_DATA_DIRECTORY &dir = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto *pImp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR *>(pBase + dir.VirtualAddress); pImp->Name; ++pImp) {
+        if (lstrcmpiA(reinterpret_cast<char *>(pBase + pImp->Name), "winmm.dll") != 0)
+            continue;
+        auto *pName = reinterpret_cast<IMAGE_THUNK_DATA *>(pBase + pImp->OriginalFirstThunk);
+        auto *pAddr = reinterpret_cast<IMAGE_THUNK_DATA *>(pBase + pImp->FirstThunk);
+        for (; pName->u1.AddressOfData; ++pName, ++pAddr) {
+            if (IMAGE_SNAP_BY_ORDINAL(pName->u1.Ordinal) ||
+                lstrcmpA(reinterpret_cast<IMAGE_IMPORT_BY_NAME *>(pBase + pName->u1.AddressOfData)->Name, "PlaySoundA"))
+                continue;
+            DWORD dwOld;
+            VirtualProtect(&pAddr->u1.Function, sizeof(ULONG_PTR), PAGE_READWRITE, &dwOld);
+            const ULONG_PTR pfnOld = pAddr->u1.Function;
+            pAddr->u1.Function = pfnNew;
+            VirtualProtect(&pAddr->u1.Function, sizeof(ULONG_PTR), dwOld, &dwOld);
+            return pfnOld;
+        }
+    }
+    return 0;
+}
+
+class PageTest : public RenderTest {
+protected:
+    void SetUp() override { RenderTest::SetUp(); bClockPageReady = bCharaPageReady = 0; }
+    HWND Open(int nTemplate, DLGPROC pfnProc)
+    {
+        return CreateDialogParamA(AppInfo.hInstance, MAKEINTRESOURCEA(nTemplate), nullptr, pfnProc, 0);
+    }
+    static void Notify(HWND hPage, UINT code)
+    {
+        NMHDR nm = {GetParent(hPage), 0, code};
+        SendMessageA(hPage, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
+    }
+};
+
+// Windows' up-down control writes its buddy when it is created, before the page's set-up
+// (this Wine's does not): the hook does it for it.
+LRESULT CALLBACK WriteBuddyOnCreate(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto *pcwp = reinterpret_cast<const CWPRETSTRUCT *>(lParam);
+    char szClass[32] = "";
+    if (nCode == HC_ACTION && pcwp->message == WM_CREATE && GetClassNameA(pcwp->hwnd, szClass, sizeof(szClass)) &&
+        lstrcmpiA(szClass, UPDOWN_CLASSA) == 0)
+        SetWindowTextA(GetWindow(pcwp->hwnd, GW_HWNDPREV), "0");
+    return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+// A sheet cancelled from another page sends this one no notification: destroying it must
+// still clear its flag, or the next page takes its up-down control's first write as typed.
+TEST_F(PageTest, AFirstWriteBeforeSetUpChangesNoTransparency)
+{
+    const struct { int nTemplate; DLGPROC pfnProc; int32_t *pnValue; } pages[] = {
+        {IDD_CLOCKPAGE, ClockPageProc, &Settings.nTransparentCal},
+        {IDD_CHARAPAGE, CharaPageProc, &Settings.nTransparent}};
+    HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, WriteBuddyOnCreate, nullptr, GetCurrentThreadId());
+    for (const auto &p : pages) {
+        *p.pnValue = 40;
+        DestroyWindow(Open(p.nTemplate, p.pfnProc));  // visited, then the sheet went without a word
+        HWND hPage = Open(p.nTemplate, p.pfnProc);
+        EXPECT_EQ(*p.pnValue, 40) << p.nTemplate;
+        EXPECT_EQ(GetDlgItemInt(hPage, 1025, nullptr, FALSE), 40u);
+        DestroyWindow(hPage);
+    }
+    UnhookWindowsHookEx(hHook);
+}
+
+// What OK on the Clock page stores is what sounds: the hour file on the hour, the other on the half hour.
+TEST_F(PageTest, TheTimeSignalPlaysTheFilesTheClockPageStored)
+{
+    HWND hPage = Open(IDD_CLOCKPAGE, ClockPageProc);
+    SendDlgItemMessageA(hPage, IDC_ALARM30, BM_CLICK, 0, 0);
+    SetDlgItemTextA(hPage, IDC_WAVE, "C:\\chimes\\hour.wav");
+    SetDlgItemTextA(hPage, IDC_WAVE30, "C:\\chimes\\half.wav");
+    Notify(hPage, PSN_APPLY);
+    DestroyWindow(hPage);
+    Settings.bAlarm = 1;
+    const ULONG_PTR pfnReal = RedirectPlaySound(reinterpret_cast<ULONG_PTR>(RecordPlaySound));
+    ASSERT_NE(pfnReal, 0u);
+    const struct { WORD hour, minute; const char *pszPlayed; } steps[] = {
+        {11, 59, ""}, {12, 0, "C:\\chimes\\hour.wav"}, {12, 29, ""}, {12, 30, "C:\\chimes\\half.wav"}};
+    bChimeReady = 0;
+    for (const auto &s : steps) {
+        sPlayed.clear();
+        PinTime(2024, 6, 5, 3, s.hour, s.minute);
+        CheckTimeSignal();
+        EXPECT_EQ(sPlayed, s.pszPlayed) << s.hour << ":" << s.minute;
+    }
+    RedirectPlaySound(pfnReal);
+}
+
+}  // namespace
