@@ -1,0 +1,100 @@
+// The url.dll path with its bounds, the staff credits and the reveal's arithmetic.
+#include "about/about_text.h"
+
+#include <cstring>
+
+bool IsShiftJisLeadByte(unsigned char ch)
+{
+    return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC);
+}
+
+int AppendBackslash(char *pszPath, size_t cbPath, LeadByteTest isLeadByte)
+{
+    const size_t cch = strnlen(pszPath, cbPath);
+    if (cch == 0)
+        return 1;
+    if (cch == cbPath)
+        return 0;  // not terminated within its buffer
+    // Walk from the start: only a whole character tells whether the last 0x5C is a trail byte.
+    bool bLastIsSeparator = false;
+    for (size_t i = 0; i < cch;) {
+        const unsigned char ch = static_cast<unsigned char>(pszPath[i]);
+        if (isLeadByte(ch) && i + 1 < cch) {
+            bLastIsSeparator = false;
+            i += 2;
+        } else {
+            bLastIsSeparator = ch == '\\';
+            i += 1;
+        }
+    }
+    if (bLastIsSeparator)
+        return 1;
+    if (cch + 2 > cbPath)
+        return 0;
+    pszPath[cch] = '\\';
+    pszPath[cch + 1] = '\0';
+    return 1;
+}
+
+int MakeUrlDllPath(char *pszPath, size_t cbPath, unsigned int cchResult, LeadByteTest isLeadByte)
+{
+    static const char szFile[] = "url.dll";
+    // 0 is a failed read; a result as large as the buffer is the size it would have needed.
+    if (cchResult == 0 || cchResult >= cbPath)
+        return 0;
+    pszPath[cchResult] = '\0';
+    if (!AppendBackslash(pszPath, cbPath, isLeadByte))
+        return 0;
+    const size_t cch = strlen(pszPath);
+    if (cch + sizeof(szFile) > cbPath)
+        return 0;
+    memcpy(pszPath + cch, szFile, sizeof(szFile));
+    return 1;
+}
+
+// Names and handles are made up.
+const CreditRow StaffCredits[] = {
+    {ABOUT_PRODUCT_NAME "  " ABOUT_VERSION, " "},
+    {" ", " "},
+    {"            Graphic", "Sayo Kirinashi"},
+    {"            Program", "Ren Otsugawa (rennet)"},
+    {"\t", "\t"},
+    {"            Thanks", "Mabel Quorn (quornbread)"},
+    {" ", "Tessaly Vink"},
+    {" ", " "},
+    {"     " ABOUT_NOTICE, " "},
+    {nullptr, nullptr},
+};
+
+int LayOutCredits(int nLineHeight, CreditLine *pLines, int nMaxLines)
+{
+    int nLines = 0;
+    int y = kCreditTop;
+    for (const CreditRow *pRow = StaffCredits; pRow->pszLeft != nullptr; ++pRow) {
+        if (pRow->pszLeft[0] == '\t') {
+            y += nLineHeight / 2;
+            continue;
+        }
+        if (nLines == nMaxLines)
+            break;
+        pLines[nLines++] = {pRow->pszLeft, pRow->pszRight, y};
+        y += nLineHeight;
+    }
+    return nLines;
+}
+
+int CreditRightX(int cxClient)
+{
+    return kCreditLeftX + cxClient * 40 / 100;
+}
+
+int RevealFirstColumn(int y, int nPass)
+{
+    return (y + nPass) % kRevealPasses;
+}
+
+bool IsRevealed(int x, int y, int nPassesDone)
+{
+    const int nStripe = ((x - y) % kRevealPasses + kRevealPasses) % kRevealPasses;
+    return nStripe < nPassesDone;
+}

@@ -1,0 +1,27 @@
+// Fonts sized in tenths of a point: the height becomes the character height in logical units.
+#include "about/pointfont_win.h"
+
+#include <cstdlib>
+
+HFONT CreateFontByPoints(HDC hdc, int nPointTenths, LPCSTR pszFaceName)
+{
+    LOGFONTA lf = {};
+    lf.lfHeight = nPointTenths;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, pszFaceName, LF_FACESIZE);
+    return CreateFontByPointsIndirect(hdc, &lf);
+}
+
+HFONT CreateFontByPointsIndirect(HDC hdc, const LOGFONTA *plf)
+{
+    HDC hdcUsed = hdc != nullptr ? hdc : GetDC(nullptr);
+    LOGFONTA lf = *plf;
+    POINT pt[2] = {{0, GetDeviceCaps(hdcUsed, LOGPIXELSY) * lf.lfHeight / 720}, {0, 0}};
+    DPtoLP(hdcUsed, pt, 2);
+    // Negative: the character height, without internal leading.
+    lf.lfHeight = -std::abs(pt[0].y - pt[1].y);
+    HFONT hFont = CreateFontIndirectA(&lf);
+    if (hdc == nullptr)
+        ReleaseDC(nullptr, hdcUsed);
+    return hFont;
+}

@@ -1,0 +1,156 @@
+// The staff credits box: one off-screen picture of the credits, revealed a
+// seventh at a time, one pass per paint; OK appears when the picture is complete.
+#include "about/staff_win.h"
+
+#include <cstdlib>
+
+#include "about/about_text.h"
+#include "about/pointfont_win.h"
+#include "base/gdi_scope_win.h"
+#include "res/resource.h"
+
+StaffBoxState StaffBox;
+StaffTimerStarter pfnStartStaffTimer = SetTimer;
+
+static void FreeStaffPicture()
+{
+    if (StaffBox.hdcPicture != nullptr) {
+        // The bitmap cannot be deleted while it is still selected.
+        if (StaffBox.hbmOriginal != nullptr)
+            SelectObject(StaffBox.hdcPicture, StaffBox.hbmOriginal);
+        DeleteDC(StaffBox.hdcPicture);
+    }
+    if (StaffBox.hbmPicture != nullptr)
+        DeleteObject(StaffBox.hbmPicture);
+    StaffBox.hdcPicture = nullptr;
+    StaffBox.hbmPicture = nullptr;
+    StaffBox.hbmOriginal = nullptr;
+}
+
+// The system first puts the box at its owner's client origin; these offsets centre it over the owner.
+static void CentreOverOwner(HWND hDlg)
+{
+    HWND hOwner = GetParent(hDlg);
+    if (hOwner == nullptr)
+        return;
+    RECT rcBox, rcOwner;
+    GetWindowRect(hDlg, &rcBox);
+    GetWindowRect(hOwner, &rcOwner);
+    const int x = rcBox.left + ((rcOwner.right - rcOwner.left) - (rcBox.right - rcBox.left)) / 2;
+    const int y = rcBox.top + ((rcOwner.bottom - rcOwner.top) - (rcBox.bottom - rcBox.top)) / 2;
+    SetWindowPos(hDlg, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+}
+
+static void DrawCredits(HDC hdc, int cxClient)
+{
+    ScopedGdiObject<HFONT> font(CreateFontByPoints(hdc, 90, "ＭＳ Ｐゴシック"));
+    LOGFONTA lf = {};
+    GetObjectA(font, sizeof(lf), &lf);
+    ScopedSelectObject selectFont(hdc, font);
+    SetBkMode(hdc, TRANSPARENT);
+    CreditLine lines[kMaxCreditLines];
+    const int nLines = LayOutCredits(std::abs(static_cast<int>(lf.lfHeight)), lines, kMaxCreditLines);
+    const int xRight = CreditRightX(cxClient);
+    for (int i = 0; i < nLines; ++i) {
+        TextOutA(hdc, kCreditLeftX, lines[i].y, lines[i].pszLeft, lstrlenA(lines[i].pszLeft));
+        TextOutA(hdc, xRight, lines[i].y, lines[i].pszRight, lstrlenA(lines[i].pszRight));
+    }
+}
+
+// 1 when the picture exists; on failure nothing is kept.
+static int BuildStaffPicture(HWND hDlg)
+{
+    RECT rc;
+    GetClientRect(hDlg, &rc);
+    HDC hdcBox = GetDC(hDlg);
+    StaffBox.hdcPicture = CreateCompatibleDC(hdcBox);
+    StaffBox.hbmPicture = CreateCompatibleBitmap(hdcBox, rc.right, rc.bottom);
+    ReleaseDC(hDlg, hdcBox);
+    if (StaffBox.hdcPicture == nullptr || StaffBox.hbmPicture == nullptr) {
+        FreeStaffPicture();
+        return 0;
+    }
+    StaffBox.hbmOriginal = SelectObject(StaffBox.hdcPicture, StaffBox.hbmPicture);
+    FillRect(StaffBox.hdcPicture, &rc, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    DrawCredits(StaffBox.hdcPicture, rc.right);
+    return 1;
+}
+
+static void FinishReveal(HWND hDlg)
+{
+    StaffBox.nPass = kRevealPasses;
+    ShowWindow(GetDlgItem(hDlg, IDOK), SW_SHOW);
+    if (StaffBox.uTimer != 0) {
+        KillTimer(hDlg, StaffBox.uTimer);
+        StaffBox.uTimer = 0;
+    }
+}
+
+// Every opening starts from nothing, and the picture exists before the first tick can paint.
+static INT_PTR OnInitStaff(HWND hDlg)
+{
+    FreeStaffPicture();
+    StaffBox.uTimer = 0;
+    StaffBox.nPass = 0;
+    CentreOverOwner(hDlg);
+    if (BuildStaffPicture(hDlg))
+        StaffBox.uTimer = pfnStartStaffTimer(hDlg, TIMER_STAFF, 10, nullptr);
+    // Without a timer (or a picture) there is no reveal: the box is complete at once.
+    if (StaffBox.uTimer == 0)
+        FinishReveal(hDlg);
+    return TRUE;
+}
+
+void PaintStaffReveal(HWND hDlg, HDC hdc)
+{
+    if (StaffBox.hdcPicture == nullptr)
+        return;
+    RECT rc;
+    GetClientRect(hDlg, &rc);
+    if (StaffBox.nPass >= kRevealPasses) {
+        BitBlt(hdc, 0, 0, rc.right, rc.bottom, StaffBox.hdcPicture, 0, 0, SRCCOPY);
+        return;
+    }
+    for (int y = 0; y < rc.bottom; ++y)
+        for (int x = RevealFirstColumn(y, StaffBox.nPass); x < rc.right; x += kRevealPasses)
+            SetPixel(hdc, x, y, GetPixel(StaffBox.hdcPicture, x, y));
+    if (++StaffBox.nPass == kRevealPasses)
+        FinishReveal(hDlg);
+}
+
+static void OnStaffPaint(HWND hDlg)
+{
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hDlg, &ps);
+    PaintStaffReveal(hDlg, hdc);
+    EndPaint(hDlg, &ps);
+}
+
+static void OnStaffDestroy(HWND hDlg)
+{
+    FreeStaffPicture();
+    if (StaffBox.uTimer != 0) {
+        KillTimer(hDlg, StaffBox.uTimer);
+        StaffBox.uTimer = 0;
+    }
+}
+
+INT_PTR CALLBACK StaffDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM)
+{
+    switch (uMsg) {
+    case WM_INITDIALOG: return OnInitStaff(hDlg);
+    case WM_PAINT: OnStaffPaint(hDlg); return FALSE;
+    case WM_TIMER:
+        InvalidateRect(hDlg, nullptr, FALSE);
+        UpdateWindow(hDlg);
+        return FALSE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            EndDialog(hDlg, 1);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_DESTROY: OnStaffDestroy(hDlg); return FALSE;
+    default: return FALSE;
+    }
+}
