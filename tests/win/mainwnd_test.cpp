@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/state.h"
@@ -70,13 +72,25 @@ TEST_F(MainWindow, CommandTable)
     EXPECT_EQ(Settings.nWindowX, 380);
 }
 
-TEST_F(MainWindow, PropertiesWhileOpenDoNothingAndAFailedSheetRestoresTheRecord)
+// From inside the sheet's modal loop: a change the cancel must undo, then Cancel.
+void CALLBACK ChangeAndCancelSheet(HWND, UINT, UINT_PTR idTimer, DWORD)
+{
+    HWND hSheet = FindWindowA("#32770", "プロパティ");
+    if (!hSheet)
+        return;
+    KillTimer(nullptr, idTimer);
+    Settings.nDrawChara = 1;
+    PostMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+}
+
+TEST_F(MainWindow, PropertiesWhileOpenDoNothingAndACancelledSheetRestoresTheRecord)
 {
     bInProperty = 1;
     EXPECT_EQ(Command(IDM_PROPERTY), 1);
     EXPECT_EQ(bInProperty, 1);
     bInProperty = 0;
     Settings.nDrawChara = 2;
+    SetTimer(nullptr, 0, 50, ChangeAndCancelSheet);
     EXPECT_EQ(Command(IDM_PROPERTY), 1);
     EXPECT_EQ(bInProperty, 0);
     EXPECT_EQ(Settings.nDrawChara, 2);
