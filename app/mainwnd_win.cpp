@@ -16,6 +16,7 @@
 #include "settings/registry_win.h"
 #include "settings/settings.h"
 #include "settings/state.h"
+#include "settings/windowpage_win.h"
 
 // Explorer broadcasts this after it restarts; every tray icon has to be added again.
 static UINT uTaskbarCreated;
@@ -99,20 +100,57 @@ static void OnRightButtonDown(HWND hWnd, LPARAM lParam)
     TrackContextMenu(hWnd, pt);
 }
 
+// The record as it stood when the sheet opened: what a cancel restores and a log-off keeps.
+static SettingsRecord recBeforeSheet;
+// Exit was chosen from the tray menu while the sheet was open.
+static int bExitAfterSheet;
+
 static void ShowProperties(HWND hWnd)
 {
     if (bInProperty)
         return;
-    const SettingsRecord saved = Settings;
+    recBeforeSheet = Settings;
     bInProperty = 1;
+    WindowPageHost = {PlaceWindow, SetTrayIcon};
     if (ShowPropertySheet(hWnd) == 1) {
         SetWindowPos(hWnd, Settings.bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         SaveSettings(hWnd);
     } else {
-        Settings = saved;
+        Settings = recBeforeSheet;
     }
+    // The page adds and removes the icon as its box changes; a cancel restores only the record.
+    SetTrayIcon(hWnd, Settings.bTaskTrayNoIcon ? FALSE : TRUE);
     PlaceWindow(hWnd);
     bInProperty = 0;
+    if (bExitAfterSheet)
+        DestroyWindow(hWnd);
+}
+
+// Destroying the window inside the sheet's loop would save the unaccepted preview:
+// the sheet is cancelled first, and ShowProperties ends the program once it has restored.
+static void ExitProgram(HWND hWnd)
+{
+    if (bInProperty) {
+        bExitAfterSheet = 1;
+        CancelPropertySheet();
+        return;
+    }
+    DestroyWindow(hWnd);
+}
+
+static void OnEndSession(HWND hWnd, WPARAM wParam)
+{
+    if (!wParam)
+        return;
+    if (!bInProperty) {
+        SaveSettings(hWnd);
+        return;
+    }
+    // The sheet's changes were never accepted: the store gets the record from before it opened.
+    const SettingsRecord live = Settings;
+    Settings = recBeforeSheet;
+    SaveSettings(hWnd);
+    Settings = live;
 }
 
 static void ShowAbout(HWND hWnd)
@@ -129,7 +167,7 @@ static LRESULT OnCommand(HWND hWnd, WORD wId)
     switch (wId) {
     case IDM_PROPERTY: ShowProperties(hWnd); return 1;
     case IDM_ABOUT: ShowAbout(hWnd); return 1;
-    case IDM_EXIT: DestroyWindow(hWnd); return 1;
+    case IDM_EXIT: ExitProgram(hWnd); return 1;
     case IDM_CHARA0:
     case IDM_CHARA1:
     case IDM_CHARA2:
@@ -157,10 +195,7 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_CREATE: return OnCreate(hWnd);
     case WM_DESTROY: OnDestroy(hWnd); return 0;
     case WM_PAINT: OnPaint(hWnd); return 0;
-    case WM_ENDSESSION:
-        if (wParam)
-            SaveSettings(hWnd);
-        return 0;
+    case WM_ENDSESSION: OnEndSession(hWnd, wParam); return 0;
     case WM_COMMAND: return OnCommand(hWnd, LOWORD(wParam));
     case WM_TIMER: OnTimer(hWnd, wParam); return 0;
     case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), lParam); return 0;
