@@ -3,11 +3,6 @@
 
 #include <cstring>
 
-bool IsShiftJisLeadByte(unsigned char ch)
-{
-    return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC);
-}
-
 int AppendBackslash(char *pszPath, size_t cbPath, LeadByteTest isLeadByte)
 {
     const size_t cch = strnlen(pszPath, cbPath);

@@ -5,10 +5,10 @@
 #include <cstddef>
 
 #include "about/about_strings.h"
+#include "base/sjis.h"
 
 // Whether a byte opens a double-byte character of the current code page.
 using LeadByteTest = bool (*)(unsigned char);
-bool IsShiftJisLeadByte(unsigned char ch);
 
 // Appends a backslash to a non-empty path whose last character is not one; a 0x5C
 // that is the second byte of a double-byte character is no separator. Returns 0,

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/sjis.h"
 #include "settings/settings.h"
 
 namespace {
@@ -15,11 +16,6 @@ const char *const kWeekdayLabels[7] = {
 // "０１２３４５６７８９　": digit d at byte 2d, the blank at byte 20.
 const char kFullWidthDigits[] = "０１２３４５６７８９　";
 constexpr size_t kFullWidthBlank = 20;
-
-bool IsLeadByte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
 
 bool CanWrite(const char *pszOut, size_t cbOut)
 {
@@ -72,7 +68,7 @@ void ToFullWidthDigits(char *pszText, size_t cbText)
         const char *pSource = &pszText[in];
         size_t cbIn = 1;
         size_t cbOut = 1;
-        if (IsLeadByte(c)) {
+        if (IsShiftJisLeadByte(c)) {
             // A lead byte with nothing after it stays as it is; never step over the terminator.
             if (in + 1 < cbText && pszText[in + 1] != '\0')
                 cbIn = cbOut = 2;

@@ -25,11 +25,6 @@ bool ReadPercentText(const char *pszText, int32_t *pnValue)
     return true;
 }
 
-bool IsShiftJisLeadByte(unsigned char ch)
-{
-    return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC);
-}
-
 // Copies at most cbSrc bytes of pszSrc, whole characters only, into cbDest bytes.
 static void CopyCharacters(char *pszDest, size_t cbDest, const char *pszSrc, size_t cbSrc)
 {

@@ -5,13 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/sjis.h"
+
 // Reads the text of a percentage box. Empty text reads as 0. Anything else must
 // be decimal digits (leading blanks allowed) worth 0 to 100; otherwise false,
 // and *pnValue is left alone.
 bool ReadPercentText(const char *pszText, int32_t *pnValue);
 
-// True for a Shift-JIS lead byte: the first of a two-byte character.
-bool IsShiftJisLeadByte(unsigned char ch);
 
 // Copies pszSrc into a buffer of cbDest bytes (at least 1), always terminated,
 // cutting before any character that does not fit whole.

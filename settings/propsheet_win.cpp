@@ -9,6 +9,8 @@
 #include "res/resource.h"
 #include "settings/pages_win.h"
 #include "settings/propsheet_rules.h"
+#include "settings/sheet_font.h"
+#include "settings/state.h"
 
 // The first layouts end with pcRefParent and pfnCallback (the headers' _V1_SIZE, as constants).
 constexpr UINT kPageV1Size = offsetof(PROPSHEETPAGEA, pcRefParent) + sizeof(PROPSHEETPAGEA::pcRefParent);
@@ -51,10 +53,60 @@ void DestroyPage(HPROPSHEETPAGE hPage)
     DestroyPropertySheetPage(hPage);
 }
 
+// The pages' face and size, as their templates give it.
+constexpr char kPageFace[] = "ＭＳ Ｐゴシック";
+constexpr int kPagePoints = 9;
+
+// Dialog base units of a face at a point size, measured as the dialog manager does.
+void MeasureDialogUnits(HDC hdc, HFONT hFont, int *pcx, int *pcy)
+{
+    *pcx = *pcy = 0;
+    if (!hFont)
+        return;
+    const HGDIOBJ hOld = SelectObject(hdc, hFont);
+    TEXTMETRICA tm;
+    SIZE size;
+    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    if (GetTextMetricsA(hdc, &tm) && GetTextExtentPoint32A(hdc, kAlphabet, 52, &size)) {
+        *pcx = (size.cx / 26 + 1) / 2;
+        *pcy = tm.tmHeight;
+    }
+    SelectObject(hdc, hOld);
+    DeleteObject(hFont);
+}
+
+// The sheet sizes its page area in its own dialog units, and its own font is smaller than
+// the pages' where that face is replaced: the pages would be cut off at the right.
+// Raising the sheet's point size until its units cover the pages' keeps them whole.
+void FitSheetFontToPages(WORD *pwTemplate)
+{
+    const TemplateFont font = FindTemplateFont(pwTemplate);
+    if (font.iPointSize == 0)
+        return;
+    HDC hdc = GetDC(nullptr);
+    if (!hdc)
+        return;
+    const int nPixelsPerInch = GetDeviceCaps(hdc, LOGPIXELSY);
+    auto height = [nPixelsPerInch](int pt) { return -MulDiv(pt, nPixelsPerInch, 72); };
+    int cxPage, cyPage;
+    MeasureDialogUnits(hdc, CreateFontA(height(kPagePoints), 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0,
+                                        kPageFace), &cxPage, &cyPage);
+    const auto *pszFace = reinterpret_cast<const WCHAR *>(pwTemplate + font.iFace);
+    const int nPoints = pwTemplate[font.iPointSize];
+    pwTemplate[font.iPointSize] = static_cast<WORD>(
+        FitPointSize(nPoints, nPoints + 8, cxPage, cyPage, [&](int pt, int *pcx, int *pcy) {
+            MeasureDialogUnits(hdc, CreateFontW(height(pt), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                                pszFace), pcx, pcy);
+        }));
+    ReleaseDC(nullptr, hdc);
+}
+
 }  // namespace
 
-int CALLBACK PropertySheetCallback(HWND hWndDlg, UINT uMsg, LPARAM)
+int CALLBACK PropertySheetCallback(HWND hWndDlg, UINT uMsg, LPARAM lParam)
 {
+    if (uMsg == PSCB_PRECREATE && lParam != 0)
+        FitSheetFontToPages(reinterpret_cast<WORD *>(lParam));
     if (uMsg == PSCB_INITIALIZED) {
         hWndSheet = hWndDlg;
         // Cleared, not flipped: a sheet made without the bit would gain the button.
@@ -71,6 +123,9 @@ int ShowPropertySheet(HWND hWndOwner)
     icc.dwICC = ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_TAB_CLASSES;
     InitCommonControlsEx(&icc);
 
+    // A flag left over from a page of an earlier sheet would let its up-down control
+    // write the buddy before the page is set up.
+    bClockPageReady = bCharaPageReady = 0;
     HPROPSHEETPAGE ahPages[kPageCount];
     if (!CreateAllOrNone(ahPages, kPageCount, CreatePage, DestroyPage))
         return -1;
@@ -87,6 +142,7 @@ int ShowPropertySheet(HWND hWndOwner)
     psh.pfnCallback = PropertySheetCallback;
     const int nResult = static_cast<int>(PropertySheetA(&psh));
     hWndSheet = nullptr;
+    bClockPageReady = bCharaPageReady = 0;
     return nResult;
 }
 

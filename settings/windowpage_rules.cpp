@@ -1,6 +1,7 @@
 // The Window page's rules: the calendar shift, storable choices, the font list's faces and selection.
 #include "settings/windowpage_rules.h"
 
+#include "base/sjis.h"
 #include "settings/settings.h"
 
 namespace {
@@ -18,11 +19,6 @@ void ShiftForPage(SettingsRecord *pRec, int32_t sign)
         pRec->nWindowY = AddWrapped(pRec->nWindowY, sign * 160);
     else if (pRec->nCalendarPos == 3)
         pRec->nWindowX = AddWrapped(pRec->nWindowX, sign * 120);
-}
-
-bool IsLeadByte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
 unsigned char FoldAscii(unsigned char c)
@@ -46,7 +42,7 @@ bool FaceBeginsWith(const char *pszText, const char *pszStart)
     const unsigned char *t = reinterpret_cast<const unsigned char *>(pszText);
     const unsigned char *s = reinterpret_cast<const unsigned char *>(pszStart);
     while (*s) {
-        if (IsLeadByte(*s)) {
+        if (IsShiftJisLeadByte(*s)) {
             // A trail byte is compared exactly: 0x83 0x41 and 0x83 0x61 are different letters.
             if (t[0] != s[0] || s[1] == 0 || t[1] != s[1])
                 return false;
