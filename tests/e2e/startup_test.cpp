@@ -28,7 +28,7 @@ TEST_F(Startup, FirstStartWritesTheDefaults)
 {
     e2e::Vespin app;
     ASSERT_TRUE(app.Start());
-    EXPECT_EQ(e2e::CountSettingsValues(), 28);
+    EXPECT_EQ(e2e::CountSettingsValues(), kStoredValueCount);
     DWORD dw = 0;
     EXPECT_TRUE(e2e::ReadDword("nCalendarPos", &dw));
     EXPECT_EQ(dw, 3u);
