@@ -61,34 +61,23 @@ TEST(HolidayLaw, OneOffDaysCountAsHolidaysForTheOtherRules)
     EXPECT_EQ(IsLawHoliday(2020, 10, 12), 0) << "no Sports Day in October 2020";
 }
 
-TEST(HolidayLaw, SubstituteRuleMondayUntil2006ThenNextFreeDay)
+// The substitute holiday: the Monday from April 1973, the next free day from 2007; the citizens'
+// holiday between two holidays from December 1985.
+TEST(HolidayLaw, SubstituteAndCitizensHolidays)
 {
     const struct { int year, month, day, off; } cases[] = {
-        {1973, 4, 30, 1},  // the first: 29 April 1973 was a Sunday, after the amendment of 12 April
-        {1973, 2, 12, 0},  // 11 February 1973, a Sunday before it
-        {1998, 5, 4, 1},  {1998, 5, 6, 0},  // until 2006 only the Monday
-        {2008, 5, 6, 1},                    // 4 May 2008, a Sunday, moves past the 5th to Tuesday
-        {2009, 5, 6, 1},                    // 3 May 2009, a Sunday, moves past the 4th and 5th
-        {2007, 1, 1, 1},  {2006, 1, 2, 1},  {2006, 1, 3, 0},
+        {1973, 4, 30, 1},  {1973, 2, 12, 0},  // 29 April 1973, a Sunday after the amendment; 11 February before
+        {1998, 5, 4, 1},   {1998, 5, 6, 0},   // until 2006 only the Monday
+        {2008, 5, 6, 1},   {2009, 5, 6, 1},   // from 2007 past the 5th, or the 4th and the 5th
+        {2006, 1, 2, 1},   {2006, 1, 3, 0},   {2007, 1, 1, 1},
+        {2015, 9, 22, 1},  {2009, 9, 22, 1},  {2014, 9, 22, 0},  // Respect for the Aged Day and the equinox
+        {1988, 5, 4, 1},   {1985, 5, 4, 0},   // 4 May after and before the amendment
+        {1997, 5, 4, 0},                      // Sundays were left out until 2006
     };
     for (const auto &c : cases)
         EXPECT_EQ(IsLawHoliday(c.year, c.month, c.day), c.off) << c.year << "/" << c.month << "/" << c.day;
-    EXPECT_EQ(GetDayColor(2008, 5, 6, 2), kDayColorBlack) << "the fixed rules know only the Monday";
+    EXPECT_EQ(ChooseDayColor(0, 2008, 5, 6, 2), kDayColorBlack) << "the fixed rules know only the Monday";
     EXPECT_EQ(ChooseDayColor(1, 2008, 5, 6, 2), kDayColorRed);
-}
-
-TEST(HolidayLaw, CitizensHolidayIsADayBetweenTwoHolidays)
-{
-    const struct { int year, month, day, off; } cases[] = {
-        {2015, 9, 22, 1}, {2009, 9, 22, 1}, {2026, 9, 22, 1},  // Respect for the Aged Day and the equinox
-        {1988, 5, 4, 1},                                       // 4 May, from the amendment of December 1985
-        {1985, 5, 4, 0},                                       // before it
-        {1992, 5, 4, 1},                                       // a Monday: off as a substitute instead
-        {1997, 5, 4, 0},                                       // Sundays were left out until 2006
-        {2014, 9, 22, 0},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(IsLawHoliday(c.year, c.month, c.day), c.off) << c.year << "/" << c.month << "/" << c.day;
 }
 
 TEST(HolidayLaw, StartsWithTheLawOf1948AndRejectsDatesThatDoNotExist)
