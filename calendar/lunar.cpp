@@ -10,6 +10,7 @@ constexpr int kFirstLunarYear = 1979;
 constexpr int kFirstSolarYear = 1980;
 constexpr int kLastSolarYear = 2099;
 
+// One word per lunar year from 1979; 2033 has a leap 11th month, where the plain rules break down.
 const unsigned int kLunarYears[] = {
 #include "calendar/lunartable.inc"
 };

@@ -26,12 +26,12 @@ bool SameLunar(const LunarDate &a, const LunarDate &b)
     return a.nYear == b.nYear && a.nMonth == b.nMonth && a.nDay == b.nDay && a.bLeap == b.bLeap;
 }
 
-TEST(LunarTable, MonthStartsAgreeWithTheSecondSourceButForThreeNewMoonsAtMidnight)
+TEST(LunarTable, MonthStartsAgreeWithTheSecondSourceButForFourNewMoonsAtMidnight)
 {
-    // ICU's lunar theory is a short series good to a few minutes; ephem's is far closer. These
-    // new moons fall within five minutes of midnight JST (ephem): 26 Feb 2017 23:58 (the national
-    // observatory's almanac also has the month begin on the 26th), 7 Aug 2051 00:04,
-    // 3 Nov 2051 23:59, 13 Jan 2097 23:59. The table keeps ephem's days.
+    // ICU's lunar theory is a short series good to a few minutes, ephem's far closer. These four new
+    // moons fall within five minutes of midnight JST by ephem: 26 February 2017 23:58, 7 August 2051
+    // 00:04, 3 November 2051 23:58 and 13 January 2097 23:59 (so in lunar year 2096). The table keeps
+    // ephem's days; every new year's day and every leap month agree.
     const std::set<int> expected = {2017, 2051, 2096};
     std::set<int> differing;
     for (const SecondSourceYear &row : kDangi) {
@@ -60,7 +60,7 @@ TEST(LunarTable, KnownDaysAndLeapMonths)
         {2025, 7, 25, {2025, 6, 1, 1}},    // 閏6月 2025
         {2033, 12, 22, {2033, 11, 1, 1}},  // 閏11月 2033, where the plain rules break down
         {2017, 2, 26, {2017, 2, 1, 0}},
-        {2027, 2, 7, {2027, 1, 1, 0}},     // on UTC+8 the 6th: the new moon is at 00:56 JST
+        {2027, 2, 7, {2027, 1, 1, 0}},     // new moon 00:56 JST, still the 6th in China
         {1980, 1, 1, {1979, 11, 14, 0}},
         {2099, 12, 31, {2099, 11, 20, 0}},
     };
