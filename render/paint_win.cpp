@@ -6,6 +6,8 @@
 #include "base/gdi_scope_win.h"
 #include "calendar/caltext_win.h"
 #include "calendar/holiday.h"
+#include "calendar/holidaylaw.h"
+#include "calendar/lunar.h"
 #include "chime/chime_win.h"
 #include "render/layout.h"
 #include "render/panel_win.h"
@@ -34,13 +36,13 @@ void DrawCalendarPage(HDC hdc, const PanelLayout &layout, const SYSTEMTIME &st)
     CopyPageBackground(hdc, rcPage);
     SetTextColor(hdc, kInkBlack);
     DrawCalendarYear(hdc, &rcPage, st.wYear);
-    SetTextColor(hdc, GetDayColor(st.wYear, st.wMonth, st.wDay, st.wDayOfWeek));
+    SetTextColor(hdc, ChooseDayColor(Settings.bHolidayLaw, st.wYear, st.wMonth, st.wDay, st.wDayOfWeek));
     DrawCalendarDay(hdc, &rcPage, st.wDay);
     DrawCalendarMonth(hdc, &rcPage, st.wMonth);
     DrawCalendarWeekday(hdc, &rcPage, st.wDayOfWeek);
     if (Settings.b6) {
         SetTextColor(hdc, kInkBlack);
-        DrawCalendarRokuyo(hdc, &rcPage, GetRokuyoIndex(st.wMonth, st.wDay));
+        DrawCalendarRokuyo(hdc, &rcPage, ChooseRokuyoIndex(Settings.bLunarRokuyo, st.wYear, st.wMonth, st.wDay));
     }
     SetTextColor(hdc, kInkBlack);
     DrawCalendarTime(hdc, &rcPage, st.wHour, st.wMinute, st.wSecond);

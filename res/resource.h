@@ -55,6 +55,11 @@
 #define IDC_TRANS_EDIT         1025
 #define IDC_TRANS_SPIN         1026
 
+// Calendar page (dialog 120)
+#define IDD_CALENDARPAGE       120
+#define IDC_HOLIDAYLAW         1040
+#define IDC_LUNARROKUYO        1041
+
 // About box (dialog 118) and staff credits (dialog 119)
 #define IDD_ABOUT              118
 #define IDD_STAFF              119

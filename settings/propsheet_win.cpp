@@ -32,6 +32,7 @@ const PageEntry kPages[] = {
     {IDD_WINDOWPAGE, WindowPageProc},
     {IDD_CLOCKPAGE, ClockPageProc},
     {IDD_CHARAPAGE, CharaPageProc},
+    {IDD_CALENDARPAGE, CalendarPageProc},
 };
 constexpr int kPageCount = sizeof(kPages) / sizeof(kPages[0]);
 

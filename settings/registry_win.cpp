@@ -60,6 +60,19 @@ int WriteRegString(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, LPCSTR lpszVa
     return WriteRegValue(hRoot, lpszSubKey, lpszName, REG_SZ, lpszValue, lstrlenA(lpszValue) + 1);
 }
 
+// A calendar flag counts only as a 4-byte REG_DWORD: it has no defaults path of its own.
+static int32_t ReadCalendarFlag(LPCSTR lpszName)
+{
+    HKEY hKey;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS)
+        return 0;
+    DWORD dwValue = 0, dwType = REG_NONE, cbData = sizeof(dwValue);
+    LONG lResult = RegQueryValueExA(hKey, lpszName, nullptr, &dwType, reinterpret_cast<BYTE *>(&dwValue), &cbData);
+    RegCloseKey(hKey);
+    const int bDword = lResult == ERROR_SUCCESS && dwType == REG_DWORD && cbData == sizeof(dwValue);
+    return CalendarFlagFromStore(bDword, dwValue);
+}
+
 int LoadSettings(HWND hWndOwner)
 {
     int bAllRead = 1;
@@ -77,11 +90,15 @@ int LoadSettings(HWND hWndOwner)
         bAllRead = bAllRead && bRead;
     }
     bSettingsLoaded = 1;
-    if (bAllRead) {
+    if (bAllRead)
         MendSettings(&Settings);
+    else
+        SetDefaultSettings(&Settings);
+    // Read after the defaults, which clear them: the flags keep their stored values either way.
+    for (const SettingField &field : CalendarFlagFields)
+        *SettingNumber(&Settings, field) = ReadCalendarFlag(field.pszName);
+    if (bAllRead)
         return 1;
-    }
-    SetDefaultSettings(&Settings);
     SaveSettings(hWndOwner);
     return 0;
 }
@@ -97,6 +114,11 @@ int SaveSettings(HWND hWndOwner)
         else
             bWritten = WriteRegString(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName,
                                       SettingString(&Settings, field));
+        bAllWritten = bAllWritten && bWritten;
+    }
+    for (const SettingField &field : CalendarFlagFields) {
+        const int bWritten = WriteRegDword(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName,
+                                           static_cast<DWORD>(*SettingNumber(&Settings, field)));
         bAllWritten = bAllWritten && bWritten;
     }
     if (!bAllWritten)

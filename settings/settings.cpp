@@ -24,6 +24,11 @@ const SettingField SettingFields[kSettingFieldCount] = {
     NUMBER_FIELD(nMinuteOld),
 };
 
+const SettingField CalendarFlagFields[kCalendarFlagCount] = {
+    NUMBER_FIELD(bHolidayLaw),
+    NUMBER_FIELD(bLunarRokuyo),
+};
+
 #undef NUMBER_FIELD
 #undef STRING_FIELD
 
@@ -38,6 +43,11 @@ void SetDefaultSettings(SettingsRecord *pRec)
     std::strcpy(pRec->szFont, kDefaultFontFace);
     pRec->nCalendarPos = 3;
     pRec->bStatus = 1;
+}
+
+int32_t CalendarFlagFromStore(int bReadAsDword, uint32_t dwValue)
+{
+    return bReadAsDword && dwValue == 1 ? 1 : 0;
 }
 
 void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead)

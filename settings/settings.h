@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-// The 28 fields in store order; the names are the registry value names.
+// The 28 fields in store order; the names are the registry value names. Two calendar
+// flags follow them, stored beside the 28 but outside their all-or-nothing load.
 struct SettingsRecord {
     int32_t nWindowX;
     int32_t nWindowY;
@@ -34,6 +35,8 @@ struct SettingsRecord {
     int32_t nTransparent;
     int32_t nHourOld;
     int32_t nMinuteOld;
+    int32_t bHolidayLaw;   // holidays by the law as it stands, not the fixed rules
+    int32_t bLunarRokuyo;  // rokuyo from the lunisolar calendar, not the fixed formula
 };
 
 extern SettingsRecord Settings;
@@ -49,6 +52,14 @@ struct SettingField {
 
 constexpr int kSettingFieldCount = 28;
 extern const SettingField SettingFields[kSettingFieldCount];
+
+// The calendar flags, each read on its own: missing, not a REG_DWORD, or neither 0 nor 1 reads as 0.
+constexpr int kCalendarFlagCount = 2;
+extern const SettingField CalendarFlagFields[kCalendarFlagCount];
+// Every value the store holds after a save.
+constexpr int kStoredValueCount = kSettingFieldCount + kCalendarFlagCount;
+// The value a calendar flag takes from what the store gave.
+int32_t CalendarFlagFromStore(int bReadAsDword, uint32_t dwValue);
 
 // Registry location of the store, under the current user.
 extern const char kSettingsKeyPath[];

@@ -28,7 +28,7 @@ TEST_F(Startup, FirstStartWritesTheDefaults)
 {
     e2e::Vespin app;
     ASSERT_TRUE(app.Start());
-    EXPECT_EQ(e2e::CountSettingsValues(), 28);
+    EXPECT_EQ(e2e::CountSettingsValues(), kStoredValueCount);
     DWORD dw = 0;
     EXPECT_TRUE(e2e::ReadDword("nCalendarPos", &dw));
     EXPECT_EQ(dw, 3u);
@@ -77,7 +77,7 @@ TEST_F(Startup, SecondCopyBringsTheFirstForwardAndLeavesTheStoreAlone)
     ASSERT_TRUE(second.Start(false));
     EXPECT_EQ(second.WaitExit(), 0);
     EXPECT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == first.hWnd; }));
-    EXPECT_EQ(e2e::CountSettingsValues(), 27);
+    EXPECT_EQ(e2e::CountSettingsValues(), kStoredValueCount - 1);
     DWORD dw = 0;
     EXPECT_TRUE(e2e::ReadDword("nWindowX", &dw));
     EXPECT_EQ(dw, 4242u);

@@ -147,7 +147,7 @@ TEST_F(MainWindow, EndSessionSavesOnlyWhenWindowsReallyEnds)
     SendMessageA(hWnd, WM_ENDSESSION, FALSE, 0);
     EXPECT_EQ(wintest::CountSettingsValues(), 0);
     SendMessageA(hWnd, WM_ENDSESSION, TRUE, 0);
-    EXPECT_EQ(wintest::CountSettingsValues(), 28);
+    EXPECT_EQ(wintest::CountSettingsValues(), kStoredValueCount);
 }
 
 TEST_F(MainWindow, DestroySavesOnlyALoadedRecordAndQuitsWithZero)
@@ -157,7 +157,7 @@ TEST_F(MainWindow, DestroySavesOnlyALoadedRecordAndQuitsWithZero)
             hWnd = wintest::CreateMainWindow(0, 0);
         bSettingsLoaded = loaded;
         DestroyWindow(hWnd);
-        EXPECT_EQ(wintest::CountSettingsValues(), loaded ? 28 : 0);
+        EXPECT_EQ(wintest::CountSettingsValues(), loaded ? kStoredValueCount : 0);
         MSG msg;
         EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
         EXPECT_EQ(msg.wParam, 0u);

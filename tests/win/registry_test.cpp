@@ -51,12 +51,12 @@ protected:
     void TearDown() override { wintest::DeleteSettingsKey(); }
 };
 
-TEST_F(RegistryStore, NoKeyLoadsDefaultsAndWritesAll28Back)
+TEST_F(RegistryStore, NoKeyLoadsDefaultsAndWritesAllValuesBack)
 {
     std::memset(&Settings, 0x5A, sizeof(Settings));
     EXPECT_EQ(LoadSettings(nullptr), 0);
     EXPECT_TRUE(SameRecord(Settings, Defaults()));
-    EXPECT_EQ(wintest::CountSettingsValues(), 28);
+    EXPECT_EQ(wintest::CountSettingsValues(), kStoredValueCount);
     std::string face;
     EXPECT_TRUE(teststore::ReadString("szFont", &face));
     EXPECT_EQ(face, kDefaultFontFace);
@@ -165,12 +165,56 @@ TEST_F(RegistryStore, HostileValuesAreTakenOrResetAsAWhole)
             }
         } else {
             EXPECT_TRUE(SameRecord(Settings, Defaults()));
-            EXPECT_EQ(wintest::CountSettingsValues(), 28);
+            EXPECT_EQ(wintest::CountSettingsValues(), kStoredValueCount);
             DWORD dw = 1;
             EXPECT_TRUE(wintest::GetDword("nWindowX", &dw));
             EXPECT_EQ(dw, 0u) << "the store holds the defaults again";
         }
     }
+}
+
+// The calendar flags are read one by one beside the record: only a REG_DWORD of 0 or 1 counts, and
+// neither a spoiled flag nor the record's fallback to the defaults touches the other side.
+TEST_F(RegistryStore, CalendarFlagsLoadOnTheirOwnAndAreSavedWithTheRecord)
+{
+    const DWORD one = 1, two = 2;
+    struct Case { const char *what; DWORD dwType; const void *pData; DWORD cbData; int32_t expected; } cases[] = {
+        {"absent, as in a store of an earlier version", 0, nullptr, 0, 0},
+        {"REG_DWORD 1", REG_DWORD, &one, 4, 1},
+        {"REG_DWORD 2", REG_DWORD, &two, 4, 0},
+        {"REG_BINARY 1", REG_BINARY, &one, 4, 0},
+        {"REG_SZ 1", REG_SZ, "1", 2, 0},
+        {"REG_DWORD of 2 bytes", REG_DWORD, &one, 2, 0},
+    };
+    for (int complete : {1, 0}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(testing::Message() << c.what << (complete ? ", complete record" : ", record incomplete"));
+            wintest::DeleteSettingsKey();
+            const SettingsRecord stored = StoreNonDefaultRecord();
+            if (!complete)
+                RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKeyPath, "nMinuteOld");
+            if (c.pData) {
+                wintest::SetValue("bHolidayLaw", c.dwType, c.pData, c.cbData);
+                teststore::WriteDword("bLunarRokuyo", 1);
+            }
+            std::memset(&Settings, 0x5A, sizeof(Settings));
+            EXPECT_EQ(LoadSettings(nullptr), complete);
+            EXPECT_TRUE(SameRecord(Settings, complete ? stored : Defaults()));
+            EXPECT_EQ(Settings.bHolidayLaw, c.expected);
+            EXPECT_EQ(Settings.bLunarRokuyo, c.pData ? 1 : 0);
+            if (!complete) {  // the defaults path saves the flags as they were loaded
+                DWORD dw = 7;
+                EXPECT_TRUE(wintest::GetDword("bHolidayLaw", &dw));
+                EXPECT_EQ(int32_t(dw), c.expected);
+            }
+        }
+    }
+    Settings.bHolidayLaw = 0, Settings.bLunarRokuyo = 1;
+    EXPECT_EQ(SaveSettings(nullptr), 1);
+    DWORD dwLaw = 7, dwLunar = 7;
+    EXPECT_TRUE(wintest::GetDword("bHolidayLaw", &dwLaw) && wintest::GetDword("bLunarRokuyo", &dwLunar));
+    EXPECT_EQ(dwLaw, 0u);
+    EXPECT_EQ(dwLunar, 1u);
 }
 
 // Under a volatile parent the non-volatile key cannot be created: every write fails.

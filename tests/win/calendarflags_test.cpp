@@ -1,0 +1,101 @@
+// The Calendar page on a painted window: its boxes start from the record, write it at once and
+// repaint; each box on and off; with both clear, every page as the fixed rules paint it.
+#include "tests/win/render_fixture.h"
+
+#include "calendar/caltext_win.h"
+#include "calendar/holiday.h"
+#include "settings/pages_win.h"
+
+namespace {
+
+SYSTEMTIME Day(WORD wYear, WORD wMonth, WORD wDayOfWeek, WORD wDay)
+{
+    SYSTEMTIME st = {};
+    st.wYear = wYear, st.wMonth = wMonth, st.wDayOfWeek = wDayOfWeek, st.wDay = wDay, st.wHour = 10, st.wMinute = 30;
+    return st;
+}
+
+class CalendarFlagsPaint : public PaintWindowTest {
+protected:
+    // The page as the fixed text routines draw it over its picture, the day in crDay, rokuyo -1 for none.
+    static std::vector<uint32_t> ExpectedPage(const SYSTEMTIME &st, COLORREF crDay, int nRokuyo)
+    {
+        TestImage image(120, 160);
+        ScopedGdiObject<HBITMAP> bm(LoadBitmapA(AppInfo.hInstance, MAKEINTRESOURCEA(IDB_CALENDAR)));
+        ScopedMemoryDC dc(image.dc());
+        ScopedSelectObject select(dc, bm);
+        BitBlt(image.dc(), 0, 0, 120, 160, dc, 0, 0, SRCCOPY);
+        const RECT rc = {0, 0, 120, 160};
+        DrawCalendarYear(image.dc(), &rc, st.wYear);
+        SetTextColor(image.dc(), crDay);
+        DrawCalendarDay(image.dc(), &rc, st.wDay);
+        DrawCalendarMonth(image.dc(), &rc, st.wMonth);
+        DrawCalendarWeekday(image.dc(), &rc, st.wDayOfWeek);
+        SetTextColor(image.dc(), 0);
+        if (nRokuyo >= 0)
+            DrawCalendarRokuyo(image.dc(), &rc, nRokuyo);
+        DrawCalendarTime(image.dc(), &rc, 10, 30, 0);
+        return Pixels(image, 0, 0);
+    }
+    // The page as the window shows it on screen after the last repaint.
+    std::vector<uint32_t> OnScreen()
+    {
+        TestImage image(120, 160);
+        HDC hdc = GetDC(hWnd_);
+        BitBlt(image.dc(), 0, 0, 120, 160, hdc, 120, 0, SRCCOPY);
+        ReleaseDC(hWnd_, hdc);
+        return Pixels(image, 0, 0);
+    }
+};
+
+// The page owned as in the sheet (page, sheet, main window), each click repainting at once.
+TEST_F(CalendarFlagsPaint, EachBoxOnAndOffFromThePage)
+{
+    SetWindowPos(hWnd_, nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // clear of Wine's tray window
+    HWND hSheet = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, hWnd_, nullptr, nullptr, nullptr);
+    Settings.b6 = 1, Settings.bHolidayLaw = 0, Settings.bLunarRokuyo = 1;
+    HWND hPage = CreateDialogParamA(AppInfo.hInstance, MAKEINTRESOURCEA(IDD_CALENDARPAGE), hSheet, CalendarPageProc, 0);
+    ASSERT_NE(hPage, nullptr);
+    EXPECT_EQ(IsDlgButtonChecked(hPage, IDC_HOLIDAYLAW), BST_UNCHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(hPage, IDC_LUNARROKUYO), BST_CHECKED);
+    constexpr COLORREF R = kDayColorRed, B = kDayColorBlue, K = kDayColorBlack;
+    const int L = IDC_HOLIDAYLAW, Q = IDC_LUNARROKUYO;
+    struct Step { int click; SYSTEMTIME st; int32_t bLaw, bLunar; COLORREF ink; int rokuyo; } steps[] = {
+        {L, Day(2026, 1, 1, 12), 1, 1, R, 5},   // Coming of Age Day; lunar 11/24
+        {Q, Day(2026, 1, 1, 12), 1, 0, R, 1},   // (1 + 12) mod 6
+        {L, Day(2026, 1, 1, 12), 0, 0, K, 1},
+        {L, Day(2026, 10, 6, 10), 1, 0, B, 2},  // no longer a holiday: a plain Saturday
+        {Q, Day(2026, 2, 2, 17), 1, 1, K, 2},   // lunar 1/1 is 先勝
+        {L, Day(2026, 1, 4, 15), 0, 1, R, 2},   // the fixed rules' 15 January; lunar 11/27
+    };
+    for (const Step &s : steps) {
+        PinTime(s.st.wYear, s.st.wMonth, s.st.wDay, s.st.wDayOfWeek, 10, 30);
+        SendDlgItemMessageA(hPage, s.click, BM_CLICK, 0, 0);
+        SCOPED_TRACE(testing::Message() << s.st.wMonth << "/" << s.st.wDay << " flags " << s.bLaw << s.bLunar);
+        EXPECT_TRUE(Settings.bHolidayLaw == s.bLaw && Settings.bLunarRokuyo == s.bLunar);
+        EXPECT_TRUE(OnScreen() == ExpectedPage(s.st, s.ink, s.rokuyo));
+    }
+    DestroyWindow(hPage);
+    DestroyWindow(hSheet);
+}
+
+TEST_F(CalendarFlagsPaint, BothBoxesClearPaintEveryPageAsTheFixedRules)
+{
+    const SYSTEMTIME days[] = {
+        Day(2026, 1, 1, 12), Day(2026, 1, 4, 15), Day(2026, 2, 1, 23), Day(2026, 2, 2, 17), Day(2026, 5, 3, 6),
+        Day(2026, 9, 1, 21), Day(2026, 9, 2, 22), Day(2026, 10, 6, 10), Day(2026, 12, 3, 23), Day(2008, 5, 2, 6),
+    };
+    for (int32_t b6 : {0, 1}) {
+        Settings.b6 = b6;
+        for (const SYSTEMTIME &st : days) {
+            PinTime(st.wYear, st.wMonth, st.wDay, st.wDayOfWeek, 10, 30);
+            TestImage image(240, 160);
+            Paint(image);
+            const COLORREF ink = GetDayColor(st.wYear, st.wMonth, st.wDay, st.wDayOfWeek);
+            EXPECT_TRUE(Pixels(image, 120, 0) == ExpectedPage(st, ink, b6 ? GetRokuyoIndex(st.wMonth, st.wDay) : -1))
+                << st.wMonth << "/" << st.wDay << " b6 " << b6;
+        }
+    }
+}
+
+}  // namespace
