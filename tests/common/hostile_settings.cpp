@@ -251,7 +251,7 @@ std::string CheckStoredKey()
     DWORD dwValues = 0;
     RegQueryInfoKeyA(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &dwValues, nullptr, nullptr,
                      nullptr, nullptr);
-    if (dwValues != kSettingFieldCount)
+    if (dwValues != kStoredValueCount)
         problems += std::to_string(dwValues) + " values; ";
     for (const SettingField &field : SettingFields) {
         char data[1024];

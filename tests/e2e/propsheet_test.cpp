@@ -132,12 +132,12 @@ TEST(Properties, PreviewLiveCancelRestoresOkSavesExitAndLogOffKeepTheRecordFromB
     HWND hSheet = OpenSheet(app);
     ASSERT_NE(hSheet, nullptr);
 
-    // OK and Cancel only, no help button, the three tabs in order.
+    // OK and Cancel only, no help button, the tabs in order.
     EXPECT_EQ(GetWindowLongA(hSheet, GWL_EXSTYLE) & WS_EX_CONTEXTHELP, 0);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(hSheet, IDOK)) && IsWindowVisible(GetDlgItem(hSheet, IDCANCEL)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(hSheet, 0x3021)) || IsWindowVisible(GetDlgItem(hSheet, IDHELP)));
-    EXPECT_EQ(SendDlgItemMessageA(hSheet, 0x3020, TCM_GETITEMCOUNT, 0, 0), 3);
-    for (const auto &[index, text] : {std::pair(2, "キャラ"), std::pair(1, "時計"), std::pair(0, "ウィンドウ")}) {
+    EXPECT_EQ(SendDlgItemMessageA(hSheet, 0x3020, TCM_GETITEMCOUNT, 0, 0), 4);
+    for (const auto &[index, text] : {std::pair(3, "カレンダー"), std::pair(2, "キャラ"), std::pair(1, "時計"), std::pair(0, "ウィンドウ")}) {
         SendMessageA(hSheet, PSM_SETCURSEL, index, 0);
         char caption[32] = "";
         GetWindowTextA(CurrentPage(hSheet), caption, sizeof(caption));

@@ -123,7 +123,7 @@ TEST_F(MainWindow, PropertiesWhileOpenDoNothingAndACancelledSheetRestoresTheReco
             EXPECT_EQ(std::memcmp(&Settings, &before, sizeof(Settings)), 0);
         }
         EXPECT_EQ((GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, bAccepted);
-        EXPECT_EQ(wintest::CountSettingsValues(), bAccepted ? 28 : 0);
+        EXPECT_EQ(wintest::CountSettingsValues(), bAccepted ? kStoredValueCount : 0);
     }
 }
 

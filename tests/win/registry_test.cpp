@@ -95,7 +95,7 @@ TEST_F(RegistryStore, TheKeyHoldsThe28NamedValuesOfTheirTypesAndSizes)
     }
     const SettingsRecord saved = Settings;
     ASSERT_EQ(SaveSettings(nullptr), 1);
-    EXPECT_EQ(wintest::CountSettingsValues(), kSettingFieldCount);
+    EXPECT_EQ(wintest::CountSettingsValues(), kStoredValueCount);
     HKEY hKey;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &hKey), ERROR_SUCCESS);
     for (int i = 0; i < kSettingFieldCount; ++i) {
