@@ -28,6 +28,9 @@ target_link_options(vespin PRIVATE -s)
 add_executable(vespinctl tools/win/vespinctl.cpp)
 # Measures launch to first paint (not a test; see the README's performance section).
 add_executable(launchtime tools/win/launchtime.cpp)
+# Both find the window by its class and title and send ids from res/resource.h.
+target_include_directories(vespinctl PRIVATE ${CMAKE_SOURCE_DIR})
+target_include_directories(launchtime PRIVATE ${CMAKE_SOURCE_DIR})
 
 # The tests need GoogleTest's sources (Debian's googletest package); a plain
 # Windows build of the program skips them.

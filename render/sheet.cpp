@@ -7,12 +7,6 @@
 
 namespace {
 
-constexpr int32_t kPatchLeft = 128;
-constexpr int32_t kPatchTop[3] = {17, 47, 77};
-constexpr int32_t kPatchWidth = 96;
-constexpr int32_t kPatchHeight = 30;
-constexpr int32_t kEyesLeft = 8;
-constexpr int32_t kEyesTop = 47;
 // Only the third character has its patches on the sheet.
 constexpr int kBlinkingCharacter = 2;
 
@@ -20,10 +14,9 @@ constexpr int kBlinkingCharacter = 2;
 
 int BlinkPatchFor(int nBlinkStep, int nDrawChara)
 {
-    static const int patchOfStep[5] = {0, 2, 1, 2, 0};
-    if (nDrawChara != kBlinkingCharacter || nBlinkStep < 0 || nBlinkStep > 4)
+    if (nDrawChara != kBlinkingCharacter || nBlinkStep < 0 || nBlinkStep >= kBlinkSteps)
         return -1;
-    return patchOfStep[nBlinkStep];
+    return kPatchOfStep[nBlinkStep];
 }
 
 bool ApplyBlinkPatch(uint8_t *pDib, size_t cb, int nPatch)

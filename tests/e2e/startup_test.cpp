@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/appnames.h"
+#include "res/resource.h"
 #include "settings/settings.h"
 #include "tests/e2e/e2e_harness.h"
 
@@ -88,7 +90,7 @@ TEST_F(Startup, SecondCopyBringsTheFirstForwardAndLeavesTheStoreAlone)
 
 TEST_F(Startup, AForeignWindowTitledVespinDoesNotBlock)
 {
-    HWND hImpostor = CreatePlainWindow("Vespin");
+    HWND hImpostor = CreatePlainWindow(kAppTitle);
     e2e::Vespin app;
     ASSERT_TRUE(app.Start());
     EXPECT_NE(app.hWnd, hImpostor);
@@ -117,8 +119,8 @@ TEST_F(Startup, ExitCommandSavesTheState)
     e2e::WriteDefaultSettings();
     e2e::Vespin app;
     ASSERT_TRUE(app.Start());
-    PostMessageA(app.hWnd, WM_COMMAND, 40007, 0);  // character 2
-    PostMessageA(app.hWnd, WM_COMMAND, 40008, 0);  // hide the page
+    PostMessageA(app.hWnd, WM_COMMAND, IDM_CHARA2, 0);
+    PostMessageA(app.hWnd, WM_COMMAND, IDM_CALENDAR, 0);  // hide the page
     EXPECT_TRUE(e2e::WaitFor([&] {
         RECT rc;
         GetWindowRect(app.hWnd, &rc);
@@ -137,7 +139,7 @@ TEST_F(Startup, EndSessionSavesOnlyWhenWindowsReallyEnds)
     e2e::WriteDefaultSettings();
     e2e::Vespin app;
     ASSERT_TRUE(app.Start());
-    SendMessageA(app.hWnd, WM_COMMAND, 40006, 0);
+    SendMessageA(app.hWnd, WM_COMMAND, IDM_CHARA1, 0);
     DWORD dw = 0;
     for (BOOL bEnding : {FALSE, TRUE}) {
         SendMessageA(app.hWnd, WM_ENDSESSION, bEnding, 0);
@@ -167,7 +169,7 @@ TEST_F(Startup, DoubleClickTogglesThePageAndShiftsForAboveAndLeft)
             e2e::Vespin app;
             ASSERT_TRUE(app.Start());
             if (trigger == WM_COMMAND)
-                PostMessageA(app.hWnd, WM_COMMAND, 40008, 0);
+                PostMessageA(app.hWnd, WM_COMMAND, IDM_CALENDAR, 0);
             else
                 PostMessageA(app.hWnd, WM_LBUTTONDBLCLK, 0, 0);
             RECT rc;
