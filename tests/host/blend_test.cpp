@@ -31,7 +31,6 @@ constexpr uint32_t kNoKey = 0xFFFFFFFF;  // never equal to a 24-bit colour
 
 TEST(Blend, EveryChannelPairAtEveryTransparencyTruncatesEachTerm)
 {
-    EXPECT_EQ(BlendChannel(255, 255, 50), 254);  // white on white
     auto mix = [](int s, int d, int t) { return uint32_t(s * (100 - t) / 100 + d * t / 100); };
     Image src(256, 1), dst(256, 1);
     for (int s = 0; s < 256; ++s)  // every channel its own values, so a swap shows
