@@ -1,8 +1,9 @@
 // The character sheet's layout: the picture, the eye patches, and which patch each blink step shows.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
+
+#include "render/blend.h"
 
 constexpr int32_t kSheetWidth = 240;
 constexpr int32_t kSheetHeight = 160;
@@ -27,7 +28,8 @@ constexpr int kPatchOfStep[kBlinkSteps] = {0, 2, 1, 2, 0};
 // running, or a character without patches (only character 2 has them).
 int BlinkPatchFor(int nBlinkStep, int nDrawChara);
 
-// Copies patch nPatch (0..2) over the eyes of the picture, inside the packed
-// 8-bit DIB of cb bytes. False, changing nothing, for any other patch or for a
-// sheet too small or not 8-bit.
-bool ApplyBlinkPatch(uint8_t *pDib, size_t cb, int nPatch);
+// The rectangles of the sheet that make up the picture with patch nPatch (0..2)
+// over the eyes, each placed where it lands on the panel: one for the picture as
+// stored (any other nPatch), five with a patch. Returns how many it wrote.
+constexpr int kMaxCharacterPieces = 5;
+int CharacterPieces(int nPatch, BlitRect pieces[kMaxCharacterPieces]);

@@ -27,8 +27,7 @@ TEST_F(TimeSignalTest, PlaysTheHourThenRemembersTheTimeAndRotatesInTurn)
     struct Step { WORD hour, minute, second; int32_t drawChara; } steps[] = {
         {11, 59, 59, 0}, {12, 0, 0, 1}, {12, 0, 30, 1}, {13, 0, 0, 2}};
     for (const Step &s : steps) {
-        PinTime(2024, 6, 5, 3, s.hour, s.minute, s.second);
-        CheckTimeSignal();
+        CheckTimeSignal({2024, 6, 3, 5, s.hour, s.minute, s.second, 0});
         EXPECT_EQ(Settings.nHourOld * 100 + Settings.nMinuteOld, s.hour * 100 + s.minute);
         EXPECT_EQ(Settings.nDrawChara, s.drawChara) << s.hour << ":" << s.minute << ":" << s.second;
     }
