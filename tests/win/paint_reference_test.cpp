@@ -78,7 +78,9 @@ void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st)
                  if (Settings.b6)
                      DrawCalendarRokuyo(h, p, GetRokuyoIndex(t.wMonth, t.wDay));
              }},
-            {0, [](HDC h, const RECT *p, const SYSTEMTIME &t) { DrawCalendarTime(h, p, t.wHour, t.wMinute, t.wSecond); }},
+            {0, [](HDC h, const RECT *p, const SYSTEMTIME &t) {
+                 DrawCalendarTime(h, p, t.wHour, t.wMinute, t.wSecond);
+             }},
         };
         for (const auto &field : fields) {
             ReleaseTextFonts();
