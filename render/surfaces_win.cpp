@@ -1,4 +1,4 @@
-// The paint's kept images: one working DC and three bitmaps, the background's pixels, the off-screen picture.
+// The paint's kept images: one working DC with three bitmaps, the background's pixels, the off-screen picture.
 #include "render/surfaces_win.h"
 
 #include <cstring>
@@ -14,7 +14,7 @@ constexpr size_t kPanelBytes = static_cast<size_t>(kPanelWidth) * 3 * kPanelHeig
 
 PaintSurfaces surfaces;
 HGDIOBJ hbmWorkOriginal;  // the working DC's own bitmap, put back before it is deleted
-BYTE background[kPanelBytes];
+BYTE *pBackground;        // LocalAlloc'd once: a static array would be stored in the exe
 bool bReady;
 
 HDC hdcPicture;
@@ -50,7 +50,7 @@ bool ReadBackground()
                 BitBlt(surfaces.hdcWork, 0, 0, kPanelWidth, kPanelHeight, hdcBack, 0, 0, SRCCOPY);
         GdiFlush();
         if (bRead)
-            std::memcpy(background, surfaces.pvPanel, kPanelBytes);
+            std::memcpy(pBackground, surfaces.pvPanel, kPanelBytes);
         if (hbmWorkOld)
             SelectObject(surfaces.hdcWork, hbmWorkOld);
         if (hbmOld)
@@ -68,7 +68,8 @@ bool MakeSurfaces(HDC hdc)
     surfaces.hbmPanel = CreateRgbDib(hdc, kPanelWidth, kPanelHeight, &surfaces.pvPanel);
     surfaces.hbmLayer = CreateRgbDib(hdc, kPanelWidth, kPanelHeight, &surfaces.pvLayer);
     surfaces.hbmPage = LoadBitmapA(AppInfo.hInstance, MAKEINTRESOURCEA(IDB_CALENDAR));
-    if (!surfaces.hdcWork || !surfaces.hbmPanel || !surfaces.hbmLayer || !surfaces.hbmPage)
+    pBackground = static_cast<BYTE *>(LocalAlloc(LMEM_FIXED, kPanelBytes));
+    if (!surfaces.hdcWork || !surfaces.hbmPanel || !surfaces.hbmLayer || !surfaces.hbmPage || !pBackground)
         return false;
     // Selecting the layer gives back the DC's own bitmap, which is kept to be put back.
     hbmWorkOriginal = SelectObject(surfaces.hdcWork, surfaces.hbmLayer);
@@ -78,7 +79,7 @@ bool MakeSurfaces(HDC hdc)
     }
     if (!ReadBackground())
         return false;
-    surfaces.pBackground = background;
+    surfaces.pBackground = pBackground;
     return true;
 }
 
@@ -132,6 +133,9 @@ void ReleasePaintSurfaces()
     for (HBITMAP hbm : bitmaps)
         if (hbm)
             DeleteObject(hbm);
+    if (pBackground)
+        LocalFree(pBackground);
+    pBackground = nullptr;
     surfaces = {};
     hbmWorkOriginal = nullptr;
     bReady = false;
