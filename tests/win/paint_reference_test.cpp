@@ -123,9 +123,9 @@ TEST_F(PaintReferenceTest, KeptImagesAndFontsDrawWhatTheRebuiltPaintDrew)
         const std::vector<uint32_t> expected = Pixels(reference, 0, 0, 240, 320);
         for (const TestImage *image : {&kept, &remade}) {
             const std::vector<uint32_t> got = Pixels(*image, 0, 0, 240, 320);
-            const auto differing = std::mismatch(got.begin(), got.end(), expected.begin()).first - got.begin();
-            EXPECT_EQ(got == expected ? -1 : differing, -1)
-                << "case " << &c - cases << (image == &kept ? ", kept" : ", remade") << ": first pixel differing";
+            const size_t first = std::mismatch(got.begin(), got.end(), expected.begin()).first - got.begin();
+            EXPECT_EQ(first, got.size()) << "case " << &c - cases << (image == &kept ? ", kept" : ", remade")
+                                         << ": differs first at " << first % 240 << "," << first / 240;
         }
     }
 }
