@@ -48,6 +48,7 @@ static void OnDestroy(HWND hWnd)
     if (uTimer2 != 0)
         KillTimer(hWnd, uTimer2);
     SetTrayIcon(hWnd, FALSE);
+    ReleasePaintCache();
     // A window refused at creation dies before anything was loaded: nothing to keep.
     if (bSettingsLoaded)
         SaveSettings(hWnd);

@@ -57,6 +57,11 @@ void FitRectToArea(HWND, RECT *prc)
 
 void MoveWindowToRect(HWND hWnd, const RECT *prc)
 {
+    // Every paint places the window: a move to where it already stands would still cost
+    // a round trip to the window server each time.
+    RECT rcNow;
+    if (GetWindowRect(hWnd, &rcNow) && EqualRect(&rcNow, prc))
+        return;
     SetWindowPos(hWnd, nullptr, prc->left, prc->top, prc->right - prc->left, prc->bottom - prc->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

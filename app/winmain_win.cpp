@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/appinfo_win.h"
+#include "base/appnames.h"
 #include "app/mainwnd_win.h"
 #include "app/placement_win.h"
 #include "app/tray_win.h"
@@ -53,8 +54,8 @@ static ATOM RegisterMainClass()
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
 {
     ZeroMemory(&AppInfo, sizeof(AppInfo));
-    AppInfo.lpszClassName = "Vespin_Class";
-    AppInfo.lpszTitle = "Vespin";
+    AppInfo.lpszClassName = kAppClassName;
+    AppInfo.lpszTitle = kAppTitle;
     AppInfo.hInstance = hInstance;
     AppInfo.lpszCmdLine = lpCmdLine;
 

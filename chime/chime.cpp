@@ -8,14 +8,6 @@ constexpr int kEveryDay = 12;
 constexpr int kMinuteSteps[6] = {1, 3, 5, 10, 15, 30};
 constexpr int kHourSteps[6] = {1, 2, 3, 6, 8, 12};
 
-// A hand-edited index may be negative or past the three characters; its
-// remainder keeps the in-turn order and never indexes outside the flags.
-int32_t CharacterInRange(int32_t n)
-{
-    n %= 3;
-    return n < 0 ? n + 3 : n;
-}
-
 }  // namespace
 
 bool IsRotationDue(int32_t nChangeTiming, int nHour, int nMinute, int32_t nHourOld, int32_t nMinuteOld)
@@ -35,7 +27,7 @@ bool IsRotationDue(int32_t nChangeTiming, int nHour, int nMinute, int32_t nHourO
 
 int32_t NextCharacter(const SettingsRecord &rec, int (*pfnRandom)())
 {
-    const int32_t enabled[3] = {rec.bChara0, rec.bChara1, rec.bChara2};
+    const int32_t enabled[kCharacterCount] = {rec.bChara0, rec.bChara1, rec.bChara2};
     int count = 0;
     for (int32_t flag : enabled)
         count += flag == 1;
@@ -46,14 +38,13 @@ int32_t NextCharacter(const SettingsRecord &rec, int (*pfnRandom)())
     if (rec.bRandom) {
         // At least two flags are set, so some other character can always be drawn.
         for (;;) {
-            const int32_t r = pfnRandom() % 3;
-            const int32_t i = r < 0 ? r + 3 : r;
+            const int32_t i = CharacterInRange(pfnRandom());
             if (enabled[i] && i != current)
                 return i;
         }
     }
-    for (int tries = 0; tries < 3; ++tries) {
-        current = (current + 1) % 3;
+    for (int tries = 0; tries < kCharacterCount; ++tries) {
+        current = CharacterInRange(current + 1);
         if (enabled[current])
             break;
     }

@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "base/clock_win.h"
 #include "chime/chime.h"
 #include "chime/random.h"
 #include "settings/settings.h"
@@ -28,10 +27,8 @@ int PlayTimeSignal(const char *pszSound)
     return 0;
 }
 
-void CheckTimeSignal()
+void CheckTimeSignal(const SYSTEMTIME &st)
 {
-    SYSTEMTIME st;
-    ReadLocalTime(&st);
     const TimeSignalDecision decision = DecideTimeSignal(st.wHour, st.wMinute, Settings, bChimeReady, NextRandom);
     if (decision.sound == kHourSignal)
         PlayTimeSignal(Settings.szWave);

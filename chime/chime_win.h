@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
-// Reads the clock, sounds the hour or half hour, rotates the character and
-// remembers the hour and minute for the next check.
-void CheckTimeSignal();
+// Sounds the hour or half hour of st, the paint's one reading of the local time,
+// rotates the character and remembers the hour and minute for the next check.
+void CheckTimeSignal(const SYSTEMTIME &st);
 
 // Plays a sound name asynchronously, or the default beep when it cannot be
 // played. Returns 1 when the sound was started, 0 when the beep stood in.

@@ -32,6 +32,9 @@ add_executable(launchtime tools/win/launchtime.cpp)
 add_executable(longrun tools/win/longrun.cpp tests/win/win_test_util.cpp tests/common/settings_store.cpp
                        ${resource_script})
 target_link_libraries(longrun PRIVATE vespin_win psapi)
+# Both find the window by its class and title and send ids from res/resource.h.
+target_include_directories(vespinctl PRIVATE ${CMAKE_SOURCE_DIR})
+target_include_directories(launchtime PRIVATE ${CMAKE_SOURCE_DIR})
 
 # The tests need GoogleTest's sources (Debian's googletest package); a plain
 # Windows build of the program skips them.

@@ -6,11 +6,6 @@
 
 namespace {
 
-struct Palette {
-    uint8_t bgr[256][3];
-    bool key[256];
-};
-
 // Everything a rectangle may touch must lie inside both buffers.
 bool RectFits(const PixelTarget &dst, const BlitRect &rc, const PixelSource &src, uint64_t *pcbSourceRow)
 {
@@ -53,20 +48,125 @@ bool RectFits(const PixelTarget &dst, const BlitRect &rc, const PixelSource &src
     return true;
 }
 
-void LoadPalette(const PixelSource &src, uint32_t key, Palette *pPal)
+// floor(v * p / 100) for v 0..255 and p 0..99 is (v * ceil(p * 65536 / 100)) >> 16: the
+// multiplier lies less than 1/65536 above p / 100, so v * p / 100 gains under 255/65536,
+// too little to reach the next integer from a fraction of at most 99/100.
+uint16_t TermMultiplier(int32_t p)
 {
-    std::memset(pPal, 0, sizeof(*pPal));
-    const uint32_t count = src.nColors < 256 ? src.nColors : 256;
-    for (uint32_t i = 0; i < count; ++i)
-        std::memcpy(pPal->bgr[i], src.pColorTable + 4 * i, 3);
-    for (int i = 0; i < 256; ++i)
-        pPal->key[i] = static_cast<uint32_t>(pPal->bgr[i][0] | pPal->bgr[i][1] << 8 | pPal->bgr[i][2] << 16) == key;
+    return static_cast<uint16_t>((p * 65536 + 99) / 100);
 }
 
-// Walks the rectangle row by row; put(dest, sourceBgr) handles one non-key pixel.
-template <typename Put>
-void ForEachPixel(const PixelTarget &dst, const BlitRect &rc, const PixelSource &src, uint32_t key,
-                  uint64_t cbSourceRow, Put put)
+inline uint8_t Term(uint8_t v, uint16_t mul)
+{
+    return static_cast<uint8_t>((static_cast<uint32_t>(static_cast<uint16_t>(v)) * mul) >> 16);
+}
+
+// A row is worked through in segments: a scalar pass lays the segment out as 24-bit
+// source terms (or a key mask), then a pass that the compiler vectorises mixes it with
+// the destination 16 bytes at a time. The mixing passes stay out of line: inlined,
+// the compiler no longer sees the multiply-high in them.
+constexpr int32_t kSegment = 128;
+constexpr int kBlock = 16;
+
+// A source term is at most 255 * 99 / 100 = 252, so 255 can mark the bytes of a key pixel.
+constexpr uint8_t kKeyMark = 0xFF;
+
+// d = s + d * t / 100 wherever s is not the key mark.
+__attribute__((noinline)) void MixTerms(uint8_t *__restrict d, const uint8_t *__restrict s, int n, uint16_t mulDest)
+{
+    int i = 0;
+    for (; i + kBlock <= n; i += kBlock) {
+        uint8_t *bd = d + i;
+        const uint8_t *bs = s + i;
+        for (int j = 0; j < kBlock; ++j)
+            bd[j] = bs[j] == kKeyMark ? bd[j] : static_cast<uint8_t>(bs[j] + Term(bd[j], mulDest));
+    }
+    for (; i < n; ++i)
+        if (s[i] != kKeyMark)
+            d[i] = static_cast<uint8_t>(s[i] + Term(d[i], mulDest));
+}
+
+// d = s * (100 - t) / 100 + d * t / 100 over raw 24-bit source bytes, wherever key is 0.
+__attribute__((noinline)) void MixRaw(uint8_t *__restrict d, const uint8_t *__restrict s,
+                                      const uint8_t *__restrict key, int n, uint16_t mulSource, uint16_t mulDest)
+{
+    int i = 0;
+    for (; i + kBlock <= n; i += kBlock) {
+        uint8_t *bd = d + i;
+        const uint8_t *bs = s + i, *bk = key + i;
+        for (int j = 0; j < kBlock; ++j) {
+            const uint8_t mixed = static_cast<uint8_t>(Term(bs[j], mulSource) + Term(bd[j], mulDest));
+            bd[j] = static_cast<uint8_t>((mixed & ~bk[j]) | (bd[j] & bk[j]));
+        }
+    }
+    for (; i < n; ++i)
+        if (!key[i])
+            d[i] = static_cast<uint8_t>(Term(s[i], mulSource) + Term(d[i], mulDest));
+}
+
+// d = s wherever key is 0: the keyed copy.
+void CopyUnkeyed(uint8_t *__restrict d, const uint8_t *__restrict s, const uint8_t *__restrict key, int n)
+{
+    int i = 0;
+    for (; i + kBlock <= n; i += kBlock) {
+        uint8_t *bd = d + i;
+        const uint8_t *bs = s + i, *bk = key + i;
+        for (int j = 0; j < kBlock; ++j)
+            bd[j] = static_cast<uint8_t>((bs[j] & ~bk[j]) | (bd[j] & bk[j]));
+    }
+    for (; i < n; ++i)
+        if (!key[i])
+            d[i] = s[i];
+}
+
+// True when the n bytes at a and b are equal.
+bool SameBytes(const uint8_t *a, const uint8_t *b, int n)
+{
+    int i = 0;
+    for (; i + kBlock <= n; i += kBlock) {
+        const uint8_t *ba = a + i, *bb = b + i;
+        uint8_t diff = 0;
+        for (int j = 0; j < kBlock; ++j)
+            diff |= ba[j] ^ bb[j];
+        if (diff)
+            return false;
+    }
+    for (; i < n; ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
+// Per palette entry, once per call: at transparency 0 the colour and whether it is
+// the key; above, its source term, or the key mark for the key. Indexes past the
+// table read as black.
+struct PaletteTerms {
+    uint32_t source[256];
+    uint32_t key[256];
+};
+
+void PreparePalette(const PixelSource &src, uint32_t key, int32_t nTransparency, PaletteTerms *pTerms)
+{
+    const uint32_t count = src.nColors < 256 ? src.nColors : 256;
+    const uint16_t mul = TermMultiplier(100 - nTransparency);
+    for (uint32_t i = 0; i < 256; ++i) {
+        const uint8_t b = i < count ? src.pColorTable[4 * i] : 0;
+        const uint8_t g = i < count ? src.pColorTable[4 * i + 1] : 0;
+        const uint8_t r = i < count ? src.pColorTable[4 * i + 2] : 0;
+        const uint32_t colour = b | g << 8 | static_cast<uint32_t>(r) << 16;
+        const bool isKey = colour == key;
+        pTerms->key[i] = isKey ? 0xFFFFFFFF : 0;
+        if (nTransparency == 0)
+            pTerms->source[i] = colour;
+        else
+            pTerms->source[i] = isKey ? 0xFFFFFFFF
+                                      : Term(b, mul) | Term(g, mul) << 8 | static_cast<uint32_t>(Term(r, mul)) << 16;
+    }
+}
+
+// Blends (or, at transparency 0, copies) every non-key pixel of the rectangle.
+void MixRectangle(const PixelTarget &dst, const BlitRect &rc, const PixelSource &src, uint32_t key,
+                  uint64_t cbSourceRow, int32_t nTransparency)
 {
     const ptrdiff_t sourceStep = src.nHeight > 0 ? -static_cast<ptrdiff_t>(cbSourceRow)
                                                  : static_cast<ptrdiff_t>(cbSourceRow);
@@ -74,32 +174,55 @@ void ForEachPixel(const PixelTarget &dst, const BlitRect &rc, const PixelSource 
                                             : static_cast<size_t>(rc.nSourceY);
     const uint8_t *pSourceRow = src.pPixels + firstRow * cbSourceRow;
     uint8_t *pDestRow = dst.pPixels + static_cast<size_t>(rc.nDestY) * dst.nStride + static_cast<size_t>(rc.nDestX) * 3;
+    const uint16_t mulSource = TermMultiplier(100 - nTransparency);
+    const uint16_t mulDest = TermMultiplier(nTransparency);
+    const bool eightBit = src.nBitCount == 8;
+    PaletteTerms terms;
+    // The key colour along a segment, to pass over wholly keyed 24-bit stretches at once.
+    uint8_t keyRow[kSegment * 3];
+    if (eightBit)
+        PreparePalette(src, key, nTransparency, &terms);
+    else
+        for (int i = 0; i < kSegment * 3; ++i)
+            keyRow[i] = static_cast<uint8_t>(key >> (8 * (i % 3)));
 
-    if (src.nBitCount == 8) {
-        Palette pal;
-        LoadPalette(src, key, &pal);
-        for (int32_t y = 0; y < rc.nHeight; ++y) {
-            const uint8_t *s = pSourceRow + rc.nSourceX;
-            uint8_t *d = pDestRow;
-            for (int32_t x = 0; x < rc.nWidth; ++x, ++s, d += 3)
-                if (!pal.key[*s])
-                    put(d, pal.bgr[*s]);
-            if (y + 1 < rc.nHeight)
-                pSourceRow += sourceStep;
-            pDestRow += dst.nStride;
+    // +1: each pixel is written as 4 bytes, the last one spilling over.
+    uint8_t source[kSegment * 3 + 1];
+    uint8_t mask[kSegment * 3 + 1];
+    for (int32_t y = 0; y < rc.nHeight; ++y) {
+        for (int32_t x0 = 0; x0 < rc.nWidth; x0 += kSegment) {
+            const int32_t n = rc.nWidth - x0 < kSegment ? rc.nWidth - x0 : kSegment;
+            uint8_t *d = pDestRow + static_cast<size_t>(x0) * 3;
+            if (eightBit) {
+                const uint8_t *s = pSourceRow + rc.nSourceX + x0;
+                for (int32_t x = 0; x < n; ++x)
+                    std::memcpy(source + 3 * x, &terms.source[s[x]], 4);
+                if (nTransparency != 0) {
+                    MixTerms(d, source, 3 * n, mulDest);
+                    continue;
+                }
+                for (int32_t x = 0; x < n; ++x)
+                    std::memcpy(mask + 3 * x, &terms.key[s[x]], 4);
+                CopyUnkeyed(d, source, mask, 3 * n);
+                continue;
+            }
+            const uint8_t *s = pSourceRow + (static_cast<size_t>(rc.nSourceX) + x0) * 3;
+            if (SameBytes(s, keyRow, 3 * n))
+                continue;
+            for (int32_t x = 0; x < n; ++x) {
+                const uint32_t colour = s[3 * x] | s[3 * x + 1] << 8 | static_cast<uint32_t>(s[3 * x + 2]) << 16;
+                const uint32_t keyed = colour == key ? 0xFFFFFFFF : 0;
+                std::memcpy(mask + 3 * x, &keyed, 4);
+            }
+            if (nTransparency == 0)
+                CopyUnkeyed(d, s, mask, 3 * n);
+            else
+                MixRaw(d, s, mask, 3 * n, mulSource, mulDest);
         }
-    } else {
-        for (int32_t y = 0; y < rc.nHeight; ++y) {
-            const uint8_t *s = pSourceRow + static_cast<size_t>(rc.nSourceX) * 3;
-            uint8_t *d = pDestRow;
-            for (int32_t x = 0; x < rc.nWidth; ++x, s += 3, d += 3)
-                if (static_cast<uint32_t>(s[0] | s[1] << 8 | s[2] << 16) != key)
-                    put(d, s);
-            // Never step the pointer past the last row: before the buffer is undefined.
-            if (y + 1 < rc.nHeight)
-                pSourceRow += sourceStep;
-            pDestRow += dst.nStride;
-        }
+        // Never step the pointer past the last row: before the buffer is undefined.
+        if (y + 1 < rc.nHeight)
+            pSourceRow += sourceStep;
+        pDestRow += dst.nStride;
     }
 }
 
@@ -124,11 +247,7 @@ bool CopyPixelsKeyed(const PixelTarget &dst, const BlitRect &rc, const PixelSour
     uint64_t cbRow;
     if (!RectFits(dst, rc, src, &cbRow))
         return false;
-    ForEachPixel(dst, rc, src, key, cbRow, [](uint8_t *d, const uint8_t *s) {
-        d[0] = s[0];
-        d[1] = s[1];
-        d[2] = s[2];
-    });
+    MixRectangle(dst, rc, src, key, cbRow, 0);
     return true;
 }
 
@@ -141,18 +260,9 @@ bool BlendPixels(const PixelTarget &dst, const BlitRect &rc, const PixelSource &
     uint64_t cbRow;
     if (!RectFits(dst, rc, src, &cbRow))
         return false;
-    // The two truncated terms of every channel value, worked out once per call.
-    uint8_t sourceTerm[256];
-    uint8_t destTerm[256];
-    for (int v = 0; v < 256; ++v) {
-        sourceTerm[v] = static_cast<uint8_t>(v * (100 - t) / 100);
-        destTerm[v] = static_cast<uint8_t>(v * t / 100);
-    }
-    ForEachPixel(dst, rc, src, key, cbRow, [&](uint8_t *d, const uint8_t *s) {
-        d[0] = static_cast<uint8_t>(sourceTerm[s[0]] + destTerm[d[0]]);
-        d[1] = static_cast<uint8_t>(sourceTerm[s[1]] + destTerm[d[1]]);
-        d[2] = static_cast<uint8_t>(sourceTerm[s[2]] + destTerm[d[2]]);
-    });
+    // At 100 every channel is 0 + d * 100 / 100: the destination as it is.
+    if (t < 100)
+        MixRectangle(dst, rc, src, key, cbRow, t);
     return true;
 }
 

@@ -41,20 +41,15 @@ struct BlitRect {
 // Bytes in one stored row of a DIB of this width and depth (0 when it cannot be one).
 uint64_t DibRowBytes(int64_t nWidth, int32_t nBitCount);
 
-// s * (100 - t) / 100 + d * t / 100, each quotient truncated by itself.
-inline uint8_t BlendChannel(uint8_t s, uint8_t d, int32_t t)
-{
-    return static_cast<uint8_t>(s * (100 - t) / 100 + d * t / 100);
-}
-
 // Every source pixel of the rectangle whose colour differs from the key replaces
 // the destination pixel. Returns false, touching nothing, when the rectangle does
 // not lie wholly inside both images or an image is not one this code reads.
 bool CopyPixelsKeyed(const PixelTarget &dst, const BlitRect &rc, const PixelSource &src, uint32_t key);
 
-// The same, mixing each non-key pixel with the destination by the transparency,
-// a percentage (the share of the destination that shows through). Values
-// outside 0..100 are clamped; 0 is exactly the keyed copy.
+// The same, mixing each non-key pixel with the destination by the transparency t,
+// a percentage (the share of the destination that shows through): every channel
+// becomes s * (100 - t) / 100 + d * t / 100, each quotient truncated by itself.
+// Values outside 0..100 are clamped; 0 is exactly the keyed copy.
 bool BlendPixels(const PixelTarget &dst, const BlitRect &rc, const PixelSource &src, uint32_t key,
                  int32_t nTransparency);
 

@@ -1,9 +1,7 @@
 // Window painting: the character panel and the calendar page composed off-screen, then one blit.
 #include "render/paint_win.h"
 
-#include "base/appinfo_win.h"
 #include "base/clock_win.h"
-#include "base/gdi_scope_win.h"
 #include "calendar/caltext_win.h"
 #include "calendar/holiday.h"
 #include "calendar/holidaylaw.h"
@@ -11,7 +9,7 @@
 #include "chime/chime_win.h"
 #include "render/layout.h"
 #include "render/panel_win.h"
-#include "res/resource.h"
+#include "render/surfaces_win.h"
 #include "settings/settings.h"
 
 namespace {
@@ -20,13 +18,9 @@ constexpr COLORREF kInkBlack = RGB(0, 0, 0);
 
 void CopyPageBackground(HDC hdc, const RECT &rcPage)
 {
-    ScopedGdiObject<HBITMAP> bmPage(LoadBitmapA(AppInfo.hInstance, MAKEINTRESOURCEA(IDB_CALENDAR)));
-    ScopedMemoryDC dcPage(hdc);
-    if (!bmPage || !dcPage)
-        return;
-    ScopedSelectObject select(dcPage.get(), bmPage.get());
-    if (select)
-        BitBlt(hdc, rcPage.left, rcPage.top, kPanelWidth, kPanelHeight, dcPage.get(), 0, 0, SRCCOPY);
+    const PaintSurfaces *pSurfaces = GetPaintSurfaces(hdc);
+    if (pSurfaces && SelectObject(pSurfaces->hdcWork, pSurfaces->hbmPage))
+        BitBlt(hdc, rcPage.left, rcPage.top, kPanelWidth, kPanelHeight, pSurfaces->hdcWork, 0, 0, SRCCOPY);
 }
 
 // Year, rokuyo and time in black; day, month and weekday in the day's colour.
@@ -52,10 +46,12 @@ void DrawCalendarPage(HDC hdc, const PanelLayout &layout, const SYSTEMTIME &st)
 
 void PaintWindow(HWND hWnd, HDC hdc)
 {
-    // First, so a character changed by the rotation is drawn by this same paint.
-    CheckTimeSignal();
+    // One reading of the clock for the check, the page and the overlay, so that across a
+    // second or minute boundary they never disagree.
     SYSTEMTIME st;
     ReadLocalTime(&st);
+    // First, so a character changed by the rotation is drawn by this same paint.
+    CheckTimeSignal(st);
 
     RECT rcClient;
     GetClientRect(hWnd, &rcClient);
@@ -64,20 +60,22 @@ void PaintWindow(HWND hWnd, HDC hdc)
     if (cx <= 0 || cy <= 0)
         return;
     // Without an off-screen picture the window keeps what it shows; the next paint tries again.
-    ScopedMemoryDC dcMem(hdc);
-    ScopedGdiObject<HBITMAP> bmMem(dcMem ? CreateCompatibleBitmap(hdc, cx, cy) : nullptr);
-    if (!bmMem)
+    HDC hdcPicture = GetOffscreenPicture(hdc, cx, cy);
+    if (!hdcPicture)
         return;
-    ScopedSelectObject select(dcMem.get(), bmMem.get());
-    if (!select)
-        return;
-    // A part that cannot be drawn shows white rather than whatever the new bitmap held.
+    // A part that cannot be drawn shows white rather than what an earlier paint left.
     RECT rcAll = {0, 0, cx, cy};
-    FillRect(dcMem.get(), &rcAll, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    FillRect(hdcPicture, &rcAll, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 
-    DrawCharacterPanel(dcMem.get());
+    DrawCharacterPanel(hdcPicture, st);
     const PanelLayout layout = LayoutPanels(Settings.bStatus, Settings.nCalendarPos);
     if (Settings.bStatus)
-        DrawCalendarPage(dcMem.get(), layout, st);
-    BitBlt(hdc, 0, 0, cx, cy, dcMem.get(), 0, 0, SRCCOPY);
+        DrawCalendarPage(hdcPicture, layout, st);
+    BitBlt(hdc, 0, 0, cx, cy, hdcPicture, 0, 0, SRCCOPY);
+}
+
+void ReleasePaintCache()
+{
+    ReleasePaintSurfaces();
+    ReleaseTextFonts();
 }

@@ -4,3 +4,6 @@
 #include <windows.h>
 
 void PaintWindow(HWND hWnd, HDC hdc);
+
+// Frees the images and fonts that paints keep; the next paint makes them again.
+void ReleasePaintCache();

@@ -1,27 +1,22 @@
-// The character panel, rebuilt from the resources on every paint.
+// The character panel: background, character and clock overlay composed on kept images, then one blit.
 #include "render/panel_win.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
 #include "base/appinfo_win.h"
-#include "base/clock_win.h"
-#include "base/gdi_scope_win.h"
 #include "calendar/caltext_win.h"
 #include "render/blend.h"
 #include "render/layout.h"
 #include "render/sheet.h"
+#include "render/surfaces_win.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/state.h"
 
 namespace {
 
-struct LocalFreeDeleter {
-    void operator()(void *p) const { LocalFree(p); }
-};
-using LocalBlock = std::unique_ptr<BYTE, LocalFreeDeleter>;
+constexpr size_t kPanelBytes = static_cast<size_t>(kPanelWidth) * 3 * kPanelHeight;
 
 BITMAPINFOHEADER RgbHeader(int nWidth, int nHeight)
 {
@@ -67,75 +62,61 @@ bool DescribeSource(const BITMAPINFOHEADER *pbmih, const void *pvBits, PixelSour
     return true;
 }
 
-void BlendOrCopy(HBITMAP hbmDest, int xDest, int yDest, int nWidth, int nHeight, const BITMAPINFOHEADER *pbmihSource,
-                 const void *pvSourceBits, int xSource, int ySource, DWORD dwKey, int nTransparency)
+// GDI may still owe the destination a drawing call; its bits must be current.
+bool DescribeBoth(HBITMAP hbmDest, const BITMAPINFOHEADER *pbmihSource, const void *pvSourceBits, PixelTarget *pDest,
+                  PixelSource *pSource)
 {
-    PixelTarget dst;
-    PixelSource src;
-    // GDI may still owe the destination a drawing call; its bits must be current.
     GdiFlush();
-    if (!DescribeTarget(hbmDest, &dst) || !DescribeSource(pbmihSource, pvSourceBits, &src))
+    return DescribeTarget(hbmDest, pDest) && DescribeSource(pbmihSource, pvSourceBits, pSource);
+}
+
+// The character sheet, found and checked once: resources never change while the program runs.
+bool FindCharacterSheet(const BITMAPINFOHEADER **ppbmih, const void **ppvBits)
+{
+    static const BITMAPINFOHEADER *pbmihSheet;
+    static const void *pvSheetBits;
+    if (!pbmihSheet) {
+        HRSRC hrsrc = FindResourceA(AppInfo.hInstance, MAKEINTRESOURCEA(IDB_CHARACTER), RT_BITMAP);
+        HGLOBAL hResource = hrsrc ? LoadResource(AppInfo.hInstance, hrsrc) : nullptr;
+        const BYTE *pResource = hResource ? static_cast<const BYTE *>(LockResource(hResource)) : nullptr;
+        const DWORD cbResource = hrsrc ? SizeofResource(AppInfo.hInstance, hrsrc) : 0;
+        PixelSource parsed;
+        if (!pResource || !ParsePackedDib(pResource, cbResource, &parsed) || parsed.nBitCount != 8 ||
+            parsed.nWidth < kSheetWidth || std::abs(parsed.nHeight) < kSheetHeight)
+            return false;
+        pvSheetBits = parsed.pPixels;
+        pbmihSheet = reinterpret_cast<const BITMAPINFOHEADER *>(pResource);
+    }
+    *ppbmih = pbmihSheet;
+    *ppvBits = pvSheetBits;
+    return true;
+}
+
+// The picture, with the patch over the eyes drawn straight from its place on the
+// sheet: the resource itself is never changed.
+void BlendCharacter(HBITMAP hbmPanel, const BITMAPINFOHEADER *pbmihSheet, const void *pvSheetBits)
+{
+    BlitRect pieces[kMaxCharacterPieces];
+    const int nPieces = CharacterPieces(BlinkPatchFor(nBlinkStep, Settings.nDrawChara), pieces);
+    for (int i = 0; i < nPieces; ++i)
+        BlendDib(hbmPanel, pieces[i].nDestX, pieces[i].nDestY, pieces[i].nWidth, pieces[i].nHeight, pbmihSheet,
+                 pvSheetBits, pieces[i].nSourceX, pieces[i].nSourceY, kCharacterKey, Settings.nTransparent);
+}
+
+void BlendClockOverlay(const PaintSurfaces &surfaces, const SYSTEMTIME &st)
+{
+    // At 100 the blend leaves the panel as it is: no text to draw.
+    if (Settings.nTransparentCal >= 100 || !SelectObject(surfaces.hdcWork, surfaces.hbmLayer))
         return;
-    BlendPixels(dst, {xDest, yDest, nWidth, nHeight, xSource, ySource}, src, dwKey, nTransparency);
-}
-
-bool CopyBackground(HDC hdcPanel)
-{
-    ScopedGdiObject<HBITMAP> bmBack(LoadBitmapA(AppInfo.hInstance, MAKEINTRESOURCEA(IDB_BACKGROUND)));
-    ScopedMemoryDC dcBack(hdcPanel);
-    if (!bmBack || !dcBack)
-        return false;
-    ScopedSelectObject select(dcBack.get(), bmBack.get());
-    return select && BitBlt(hdcPanel, 0, 0, kPanelWidth, kPanelHeight, dcBack.get(), 0, 0, SRCCOPY);
-}
-
-// The sheet is changed only in a private copy, never in the resource.
-bool BlendCharacter(HBITMAP hbmPanel)
-{
-    HRSRC hrsrc = FindResourceA(AppInfo.hInstance, MAKEINTRESOURCEA(IDB_CHARACTER), RT_BITMAP);
-    HGLOBAL hResource = hrsrc ? LoadResource(AppInfo.hInstance, hrsrc) : nullptr;
-    const void *pvResource = hResource ? LockResource(hResource) : nullptr;
-    const DWORD cbResource = hrsrc ? SizeofResource(AppInfo.hInstance, hrsrc) : 0;
-    if (!pvResource || cbResource == 0)
-        return false;
-    LocalBlock sheet(static_cast<BYTE *>(LocalAlloc(LPTR, cbResource)));
-    if (!sheet)
-        return false;
-    std::memcpy(sheet.get(), pvResource, cbResource);
-
-    PixelSource parsed;
-    if (!ParsePackedDib(sheet.get(), cbResource, &parsed))
-        return false;
-    const int nPatch = BlinkPatchFor(nBlinkStep, Settings.nDrawChara);
-    if (nPatch >= 0)
-        ApplyBlinkPatch(sheet.get(), cbResource, nPatch);
-    BlendDib(hbmPanel, 0, 0, kCharacterWidth, kCharacterHeight, reinterpret_cast<BITMAPINFOHEADER *>(sheet.get()),
-             parsed.pPixels, 0, 0, kCharacterKey, Settings.nTransparent);
-    return true;
-}
-
-bool BlendClockOverlay(HDC hdcTarget, HBITMAP hbmPanel)
-{
-    SYSTEMTIME st;
-    ReadLocalTime(&st);
-    void *pvLayer = nullptr;
-    ScopedGdiObject<HBITMAP> bmLayer(CreateRgbDib(hdcTarget, kPanelWidth, kPanelHeight, &pvLayer));
-    ScopedMemoryDC dcLayer(hdcTarget);
-    if (!bmLayer || !dcLayer)
-        return false;
-    ScopedSelectObject select(dcLayer.get(), bmLayer.get());
-    if (!select)
-        return false;
-    // Grey everywhere is the key: whatever the text leaves grey stays out of the blend.
-    std::memset(pvLayer, 128, static_cast<size_t>(kPanelWidth) * 3 * kPanelHeight);
-    RECT rcLayer = {0, 0, kPanelWidth, kPanelHeight};
-    DrawOverlayTime(dcLayer.get(), &rcLayer, st.wHour, st.wMinute, st.wSecond);
-    DrawOverlayDate(dcLayer.get(), &rcLayer, st.wMonth, st.wDay);
     GdiFlush();
+    // Grey everywhere is the key: whatever the text leaves grey stays out of the blend.
+    std::memset(surfaces.pvLayer, 128, kPanelBytes);
+    RECT rcLayer = {0, 0, kPanelWidth, kPanelHeight};
+    DrawOverlayTime(surfaces.hdcWork, &rcLayer, st.wHour, st.wMinute, st.wSecond);
+    DrawOverlayDate(surfaces.hdcWork, &rcLayer, st.wMonth, st.wDay);
     const BITMAPINFOHEADER bmihLayer = RgbHeader(kPanelWidth, kPanelHeight);
-    BlendDib(hbmPanel, 0, 0, kPanelWidth, kPanelHeight, &bmihLayer, pvLayer, 0, 0, kOverlayKey,
+    BlendDib(surfaces.hbmPanel, 0, 0, kPanelWidth, kPanelHeight, &bmihLayer, surfaces.pvLayer, 0, 0, kOverlayKey,
              Settings.nTransparentCal);
-    return true;
 }
 
 }  // namespace
@@ -158,27 +139,42 @@ void BlendDib(HBITMAP hbmDest, int xDest, int yDest, int nWidth, int nHeight, co
 {
     // A hand-edited percentage must not reach the arithmetic as it is.
     const int t = nTransparency < 0 ? 0 : nTransparency > 100 ? 100 : nTransparency;
-    BlendOrCopy(hbmDest, xDest, yDest, nWidth, nHeight, pbmihSource, pvSourceBits, xSource, ySource, dwKey, t);
+    if (t == 0) {
+        CopyDibKeyed(hbmDest, xDest, yDest, nWidth, nHeight, pbmihSource, pvSourceBits, xSource, ySource, dwKey);
+        return;
+    }
+    PixelTarget dst;
+    PixelSource src;
+    if (!DescribeBoth(hbmDest, pbmihSource, pvSourceBits, &dst, &src))
+        return;
+    BlendPixels(dst, {xDest, yDest, nWidth, nHeight, xSource, ySource}, src, dwKey, t);
 }
 
 void CopyDibKeyed(HBITMAP hbmDest, int xDest, int yDest, int nWidth, int nHeight, const BITMAPINFOHEADER *pbmihSource,
                   const void *pvSourceBits, int xSource, int ySource, DWORD dwKey)
 {
-    BlendOrCopy(hbmDest, xDest, yDest, nWidth, nHeight, pbmihSource, pvSourceBits, xSource, ySource, dwKey, 0);
+    PixelTarget dst;
+    PixelSource src;
+    if (!DescribeBoth(hbmDest, pbmihSource, pvSourceBits, &dst, &src))
+        return;
+    CopyPixelsKeyed(dst, {xDest, yDest, nWidth, nHeight, xSource, ySource}, src, dwKey);
 }
 
-void DrawCharacterPanel(HDC hdcTarget)
+void DrawCharacterPanel(HDC hdcTarget, const SYSTEMTIME &st)
 {
-    void *pvPanel = nullptr;
-    ScopedGdiObject<HBITMAP> bmPanel(CreateRgbDib(hdcTarget, kPanelWidth, kPanelHeight, &pvPanel));
-    ScopedMemoryDC dcPanel(hdcTarget);
-    if (!bmPanel || !dcPanel)
+    const PaintSurfaces *pSurfaces = GetPaintSurfaces(hdcTarget);
+    const BITMAPINFOHEADER *pbmihSheet;
+    const void *pvSheetBits;
+    if (!pSurfaces || !FindCharacterSheet(&pbmihSheet, &pvSheetBits))
         return;
-    ScopedSelectObject select(dcPanel.get(), bmPanel.get());
-    if (!select || !CopyBackground(dcPanel.get()) || !BlendCharacter(bmPanel.get()))
-        return;
-    if (!Settings.bStatus && !BlendClockOverlay(hdcTarget, bmPanel.get()))
+    // GDI may still owe the panel a drawing call; its bits must be current before they are written.
+    GdiFlush();
+    std::memcpy(pSurfaces->pvPanel, pSurfaces->pBackground, kPanelBytes);
+    BlendCharacter(pSurfaces->hbmPanel, pbmihSheet, pvSheetBits);
+    if (!Settings.bStatus)
+        BlendClockOverlay(*pSurfaces, st);
+    if (!SelectObject(pSurfaces->hdcWork, pSurfaces->hbmPanel))
         return;
     const PanelLayout layout = LayoutPanels(Settings.bStatus, Settings.nCalendarPos);
-    BitBlt(hdcTarget, layout.xPanel, layout.yPanel, kPanelWidth, kPanelHeight, dcPanel.get(), 0, 0, SRCCOPY);
+    BitBlt(hdcTarget, layout.xPanel, layout.yPanel, kPanelWidth, kPanelHeight, pSurfaces->hdcWork, 0, 0, SRCCOPY);
 }

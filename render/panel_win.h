@@ -19,6 +19,6 @@ void CopyDibKeyed(HBITMAP hbmDest, int xDest, int yDest, int nWidth, int nHeight
                   const void *pvSourceBits, int xSource, int ySource, DWORD dwKey);
 
 // Composes background, character (with the blink patch) and, while the page is
-// hidden, the clock overlay, and copies the panel to its place in hdcTarget.
-// When a bitmap, the sheet or memory cannot be had, nothing is drawn.
-void DrawCharacterPanel(HDC hdcTarget);
+// hidden, the clock overlay for the time st, and copies the panel to its place in
+// hdcTarget. When a bitmap or the sheet cannot be had, nothing is drawn.
+void DrawCharacterPanel(HDC hdcTarget, const SYSTEMTIME &st);

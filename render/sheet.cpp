@@ -1,18 +1,8 @@
-// Blink patches: raw palette indices copied inside the sheet before it is blended.
+// Blink patches: which one a step shows, and the sheet rectangles that draw it over the eyes.
 #include "render/sheet.h"
-
-#include <cstring>
-
-#include "render/blend.h"
 
 namespace {
 
-constexpr int32_t kPatchLeft = 128;
-constexpr int32_t kPatchTop[3] = {17, 47, 77};
-constexpr int32_t kPatchWidth = 96;
-constexpr int32_t kPatchHeight = 30;
-constexpr int32_t kEyesLeft = 8;
-constexpr int32_t kEyesTop = 47;
 // Only the third character has its patches on the sheet.
 constexpr int kBlinkingCharacter = 2;
 
@@ -20,27 +10,23 @@ constexpr int kBlinkingCharacter = 2;
 
 int BlinkPatchFor(int nBlinkStep, int nDrawChara)
 {
-    static const int patchOfStep[5] = {0, 2, 1, 2, 0};
-    if (nDrawChara != kBlinkingCharacter || nBlinkStep < 0 || nBlinkStep > 4)
+    if (nDrawChara != kBlinkingCharacter || nBlinkStep < 0 || nBlinkStep >= kBlinkSteps)
         return -1;
-    return patchOfStep[nBlinkStep];
+    return kPatchOfStep[nBlinkStep];
 }
 
-bool ApplyBlinkPatch(uint8_t *pDib, size_t cb, int nPatch)
+int CharacterPieces(int nPatch, BlitRect pieces[kMaxCharacterPieces])
 {
-    PixelSource sheet;
-    if (nPatch < 0 || nPatch > 2 || !ParsePackedDib(pDib, cb, &sheet) || sheet.nBitCount != 8)
-        return false;
-    const int32_t rows = sheet.nHeight > 0 ? sheet.nHeight : -sheet.nHeight;
-    if (sheet.nWidth < kPatchLeft + kPatchWidth || rows < kPatchTop[2] + kPatchHeight)
-        return false;
-    const size_t cbRow = static_cast<size_t>(DibRowBytes(sheet.nWidth, 8));
-    uint8_t *pPixels = pDib + (sheet.pPixels - pDib);
-    auto rowStart = [&](int32_t y) {
-        const int32_t stored = sheet.nHeight > 0 ? rows - 1 - y : y;
-        return pPixels + static_cast<size_t>(stored) * cbRow;
-    };
-    for (int32_t y = 0; y < kPatchHeight; ++y)
-        std::memmove(rowStart(kEyesTop + y) + kEyesLeft, rowStart(kPatchTop[nPatch] + y) + kPatchLeft, kPatchWidth);
-    return true;
+    if (nPatch < 0 || nPatch > 2) {
+        pieces[0] = {0, 0, kCharacterWidth, kCharacterHeight, 0, 0};
+        return 1;
+    }
+    constexpr int32_t kEyesRight = kEyesLeft + kPatchWidth;
+    constexpr int32_t kEyesBottom = kEyesTop + kPatchHeight;
+    pieces[0] = {0, 0, kCharacterWidth, kEyesTop, 0, 0};
+    pieces[1] = {0, kEyesTop, kEyesLeft, kPatchHeight, 0, kEyesTop};
+    pieces[2] = {kEyesLeft, kEyesTop, kPatchWidth, kPatchHeight, kPatchLeft, kPatchTop[nPatch]};
+    pieces[3] = {kEyesRight, kEyesTop, kCharacterWidth - kEyesRight, kPatchHeight, kEyesRight, kEyesTop};
+    pieces[4] = {0, kEyesBottom, kCharacterWidth, kCharacterHeight - kEyesBottom, 0, kEyesBottom};
+    return 5;
 }

@@ -81,10 +81,7 @@ void MendSettings(SettingsRecord *pRec)
     ReplaceOutside(&pRec->nWindowPos, 0, 4, 0);
     ReplaceOutside(&pRec->nChangeTiming, 0, 13, 13);
     ReplaceOutside(&pRec->nCalendarPos, 0, 3, 3);
-    // An index of the three characters: the remainder keeps the in-turn order.
-    pRec->nDrawChara %= 3;
-    if (pRec->nDrawChara < 0)
-        pRec->nDrawChara += 3;
+    pRec->nDrawChara = CharacterInRange(pRec->nDrawChara);
     Clamp(&pRec->nHourOld, 0, 23);
     Clamp(&pRec->nMinuteOld, 0, 59);
     // Flags: anything but 0 is on, as every test of a flag reads it.

@@ -75,6 +75,16 @@ inline char *SettingString(SettingsRecord *pRec, const SettingField &field)
     return reinterpret_cast<char *>(pRec) + field.offset;
 }
 
+// nDrawChara picks one of three characters. A stored index may be negative or past
+// them: its remainder, made non-negative, keeps the in-turn order and never
+// indexes outside the three flags.
+constexpr int32_t kCharacterCount = 3;
+inline int32_t CharacterInRange(int32_t nDrawChara)
+{
+    const int32_t n = nDrawChara % kCharacterCount;
+    return n < 0 ? n + kCharacterCount : n;
+}
+
 // Everything zero or empty, then the few fields whose default is not.
 void SetDefaultSettings(SettingsRecord *pRec);
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "render/sheet.h"
+
 namespace {
 
 struct Rgb {
@@ -238,11 +240,8 @@ Rgb Mix(Rgb a, Rgb b, double t)
     return {m(a.r, b.r), m(a.g, b.g), m(a.b, b.b)};
 }
 
-// The character sheet: the picture in columns 0-119, rows 0-151, the eye patches to its right.
-
-const int kPicW = 120, kPicH = 152, kSheetW = 240, kSheetH = 160;
-const int kPatchX = 128, kPatchW = 96, kPatchH = 30, kEyeX = 8, kEyeY = 47;
-const int kPatchY[3] = {17, 47, 77};
+// The character sheet: the picture in columns 0-119, rows 0-151, the eye patches to its right
+// (render/sheet.h gives the layout).
 
 enum Colour : uint8_t {
     cLine, cInner, cSkinShade, cSkin, cSkinLight, cBlush, cHairDark, cHair, cHairLight,
@@ -270,23 +269,23 @@ enum Part : uint8_t {
 enum class Eyes { Open, Closed, Half };
 
 struct Figure {
-    uint8_t part[kPicH][kPicW] = {};
-    uint8_t col[kPicH][kPicW] = {};
+    uint8_t part[kCharacterHeight][kCharacterWidth] = {};
+    uint8_t col[kCharacterHeight][kCharacterWidth] = {};
 
     void Fill(const Shape &s, Part p)
     {
-        for (int y = 0; y < kPicH; ++y)
-            for (int x = 0; x < kPicW; ++x)
+        for (int y = 0; y < kCharacterHeight; ++y)
+            for (int x = 0; x < kCharacterWidth; ++x)
                 if (s(x + 0.5, y + 0.5))
                     part[y][x] = p;
     }
     Part At(int x, int y) const
     {
-        return (x < 0 || y < 0 || x >= kPicW || y >= kPicH) ? pNone : Part(part[y][x]);
+        return (x < 0 || y < 0 || x >= kCharacterWidth || y >= kCharacterHeight) ? pNone : Part(part[y][x]);
     }
     void Dot(int x, int y, Colour c)
     {
-        if (x >= 0 && y >= 0 && x < kPicW && y < kPicH)
+        if (x >= 0 && y >= 0 && x < kCharacterWidth && y < kCharacterHeight)
             col[y][x] = c;
     }
 };
@@ -362,26 +361,26 @@ void DrawShapes(Figure &f)
 // take the rearmost neighbouring part.
 void FillHoles(Figure &f)
 {
-    std::vector<bool> outside(size_t(kPicW * kPicH), false);
+    std::vector<bool> outside(size_t(kCharacterWidth * kCharacterHeight), false);
     std::vector<std::pair<int, int>> todo;
-    for (int y = 0; y < kPicH; ++y)
-        for (int x = 0; x < kPicW; ++x)
-            if (x == 0 || y == 0 || x == kPicW - 1 || y == kPicH - 1)
+    for (int y = 0; y < kCharacterHeight; ++y)
+        for (int x = 0; x < kCharacterWidth; ++x)
+            if (x == 0 || y == 0 || x == kCharacterWidth - 1 || y == kCharacterHeight - 1)
                 todo.push_back({x, y});
     while (!todo.empty()) {
         auto [x, y] = todo.back();
         todo.pop_back();
-        if (x < 0 || y < 0 || x >= kPicW || y >= kPicH || outside[size_t(y * kPicW + x)] ||
-            f.At(x, y) != pNone)
+        if (x < 0 || y < 0 || x >= kCharacterWidth || y >= kCharacterHeight ||
+            outside[size_t(y * kCharacterWidth + x)] || f.At(x, y) != pNone)
             continue;
-        outside[size_t(y * kPicW + x)] = true;
+        outside[size_t(y * kCharacterWidth + x)] = true;
         todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
     }
     for (bool changed = true; changed;) {
         changed = false;
-        for (int y = 0; y < kPicH; ++y)
-            for (int x = 0; x < kPicW; ++x) {
-                if (f.At(x, y) != pNone || outside[size_t(y * kPicW + x)])
+        for (int y = 0; y < kCharacterHeight; ++y)
+            for (int x = 0; x < kCharacterWidth; ++x) {
+                if (f.At(x, y) != pNone || outside[size_t(y * kCharacterWidth + x)])
                     continue;
                 Part rear = pNone;
                 for (Part q : {f.At(x + 1, y), f.At(x - 1, y), f.At(x, y + 1), f.At(x, y - 1)})
@@ -407,8 +406,8 @@ void Shade(Figure &f)
     auto rimLight = [&](int x, int y, Part p) {
         return f.At(x - 1, y) != p || f.At(x, y - 1) != p || f.At(x - 2, y - 1) != p;
     };
-    for (int y = 0; y < kPicH; ++y)
-        for (int x = 0; x < kPicW; ++x) {
+    for (int y = 0; y < kCharacterHeight; ++y)
+        for (int x = 0; x < kCharacterWidth; ++x) {
             Part p = f.At(x, y);
             uint8_t c = cKey;
             switch (p) {
@@ -492,24 +491,24 @@ void Shade(Figure &f)
 // Outline round the silhouette, inner lines where a part overlaps an earlier one.
 void Outline(Figure &f)
 {
-    uint8_t out[kPicH][kPicW];
-    std::copy(&f.col[0][0], &f.col[0][0] + kPicW * kPicH, &out[0][0]);
+    uint8_t out[kCharacterHeight][kCharacterWidth];
+    std::copy(&f.col[0][0], &f.col[0][0] + kCharacterWidth * kCharacterHeight, &out[0][0]);
     static const int dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, 1, -1};
-    for (int y = 0; y < kPicH; ++y)
-        for (int x = 0; x < kPicW; ++x) {
+    for (int y = 0; y < kCharacterHeight; ++y)
+        for (int x = 0; x < kCharacterWidth; ++x) {
             Part p = f.At(x, y);
             if (p == pNone)
                 continue;
             for (int k = 0; k < 4; ++k) {
                 Part q = f.At(x + dx[k], y + dy[k]);
                 // The bottom of the picture is cut by the frame, so it gets no line.
-                if (q == pNone && y + dy[k] < kPicH)
+                if (q == pNone && y + dy[k] < kCharacterHeight)
                     out[y][x] = cLine;
                 else if (q != pNone && q < p && !(IsHair(p) && IsHair(q)))
                     out[y][x] = IsHair(p) ? cHairDark : cLine;
             }
         }
-    std::copy(&out[0][0], &out[0][0] + kPicW * kPicH, &f.col[0][0]);
+    std::copy(&out[0][0], &out[0][0] + kCharacterWidth * kCharacterHeight, &f.col[0][0]);
 }
 
 // One eye, cx/cy its centre; the lid comes down as the eye closes.
@@ -661,34 +660,35 @@ std::vector<uint8_t> RenderCharacter(Eyes eyes)
     DrawStrands(f);
     DrawFace(f, eyes);
     std::vector<uint8_t> out;
-    for (int y = 0; y < kPicH; ++y)
-        for (int x = 0; x < kPicW; ++x)
+    for (int y = 0; y < kCharacterHeight; ++y)
+        for (int x = 0; x < kCharacterWidth; ++x)
             out.push_back(f.col[y][x]);
     return out;
 }
 
 std::vector<uint8_t> BuildSheet()
 {
-    std::vector<uint8_t> sheet(size_t(kSheetW * kSheetH), cKey);
+    std::vector<uint8_t> sheet(size_t(kSheetWidth * kSheetHeight), cKey);
     std::vector<uint8_t> open = RenderCharacter(Eyes::Open);
     std::vector<uint8_t> pictures[3] = {open, RenderCharacter(Eyes::Closed),
                                         RenderCharacter(Eyes::Half)};
-    for (int y = 0; y < kPicH; ++y)
-        for (int x = 0; x < kPicW; ++x) {
-            sheet[size_t(y * kSheetW + x)] = open[size_t(y * kPicW + x)];
-            bool inPatch = x >= kEyeX && x < kEyeX + kPatchW && y >= kEyeY && y < kEyeY + kPatchH;
+    for (int y = 0; y < kCharacterHeight; ++y)
+        for (int x = 0; x < kCharacterWidth; ++x) {
+            sheet[size_t(y * kSheetWidth + x)] = open[size_t(y * kCharacterWidth + x)];
+            bool inPatch =
+                x >= kEyesLeft && x < kEyesLeft + kPatchWidth && y >= kEyesTop && y < kEyesTop + kPatchHeight;
             // A blink that changed anything outside the patch could never be shown.
             for (const std::vector<uint8_t> &p : pictures)
-                if (!inPatch && p[size_t(y * kPicW + x)] != open[size_t(y * kPicW + x)]) {
+                if (!inPatch && p[size_t(y * kCharacterWidth + x)] != open[size_t(y * kCharacterWidth + x)]) {
                     std::fprintf(stderr, "artgen: the eyes reach outside the patch at %d,%d\n", x, y);
                     std::exit(1);
                 }
         }
     for (int i = 0; i < 3; ++i)
-        for (int y = 0; y < kPatchH; ++y)
-            for (int x = 0; x < kPatchW; ++x)
-                sheet[size_t((kPatchY[i] + y) * kSheetW + kPatchX + x)] =
-                    pictures[i][size_t((kEyeY + y) * kPicW + kEyeX + x)];
+        for (int y = 0; y < kPatchHeight; ++y)
+            for (int x = 0; x < kPatchWidth; ++x)
+                sheet[size_t((kPatchTop[i] + y) * kSheetWidth + kPatchLeft + x)] =
+                    pictures[i][size_t((kEyesTop + y) * kCharacterWidth + kEyesLeft + x)];
     return sheet;
 }
 
@@ -958,17 +958,18 @@ void Preview(const std::string &path, const std::vector<uint8_t> &sheet, const I
     const int pageX = 4 + 5 * 124 + 8, iconX = pageX + 128;
     Image out(iconX + 68, 168, {64, 64, 72});
     // Each panel copies its patch into the sheet and keys the picture on black, as the program does.
-    const int patchOfStep[5] = {0, 2, 1, 2, 0};
-    for (int step = 0; step < 5; ++step) {
+    for (int step = 0; step < kBlinkSteps; ++step) {
         std::vector<uint8_t> s = sheet;
-        const int py = kPatchY[patchOfStep[step]];
-        for (int y = 0; y < kPatchH; ++y)
-            for (int x = 0; x < kPatchW; ++x)
-                s[size_t((kEyeY + y) * kSheetW + kEyeX + x)] = s[size_t((py + y) * kSheetW + kPatchX + x)];
+        const int py = kPatchTop[kPatchOfStep[step]];
+        for (int y = 0; y < kPatchHeight; ++y)
+            for (int x = 0; x < kPatchWidth; ++x)
+                s[size_t((kEyesTop + y) * kSheetWidth + kEyesLeft + x)] =
+                    s[size_t((py + y) * kSheetWidth + kPatchLeft + x)];
         for (int y = 0; y < 160; ++y)
             for (int x = 0; x < 120; ++x) {
-                uint8_t i = s[size_t(y * kSheetW + x)];
-                out.at(4 + step * 124 + x, 4 + y) = (y < kPicH && i != cKey) ? kCharaPalette[i] : back.get(x, y);
+                uint8_t i = s[size_t(y * kSheetWidth + x)];
+                out.at(4 + step * 124 + x, 4 + y) =
+                    (y < kCharacterHeight && i != cKey) ? kCharaPalette[i] : back.get(x, y);
             }
     }
     for (int y = 0; y < 160; ++y)
@@ -995,7 +996,7 @@ int main(int argc, char **argv)
     }
     std::string dir = argv[1];
     std::vector<uint8_t> sheet = BuildSheet();
-    WriteBmp8(dir + "/chara.bmp", kSheetW, kSheetH, kCharaPalette, sheet);
+    WriteBmp8(dir + "/chara.bmp", kSheetWidth, kSheetHeight, kCharaPalette, sheet);
     Image back = DrawBackground();
     WritePaletted(dir + "/back.bmp", back);
     Image cal = DrawCalendar();

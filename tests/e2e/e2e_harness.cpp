@@ -1,6 +1,8 @@
 // Launching vespin.exe and reading its registry store from outside.
 #include "tests/e2e/e2e_harness.h"
 
+#include "base/appnames.h"
+#include "res/resource.h"
 #include "settings/settings.h"
 
 namespace e2e {
@@ -26,7 +28,7 @@ void WriteDefaultSettings()
 
 HWND FindVespinWindow()
 {
-    return FindWindowA("Vespin_Class", "Vespin");
+    return FindWindowA(kAppClassName, kAppTitle);
 }
 
 struct BoxSearch {
@@ -42,7 +44,7 @@ static BOOL CALLBACK FindBoxProc(HWND hWnd, LPARAM lParam)
     char cls[64], title[64];
     const int cchClass = GetClassNameA(hWnd, cls, sizeof(cls));
     GetWindowTextA(hWnd, title, sizeof(title));
-    if (pid == search->dwProcessId && cchClass != 0 && lstrcmpA(cls, "#32770") == 0 && lstrcmpA(title, "Vespin") == 0 &&
+    if (pid == search->dwProcessId && cchClass != 0 && lstrcmpA(cls, "#32770") == 0 && lstrcmpA(title, kAppTitle) == 0 &&
         IsWindowVisible(hWnd)) {
         search->hFound = hWnd;
         return FALSE;
@@ -138,7 +140,7 @@ void DoubleClickAt(int x, int y)
 
 int Vespin::Exit()
 {
-    PostMessageA(hWnd, WM_COMMAND, 40003, 0);
+    PostMessageA(hWnd, WM_COMMAND, IDM_EXIT, 0);
     return WaitExit();
 }
 

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/appnames.h"
+#include "res/resource.h"
 #include "settings/settings.h"
 #include "tests/e2e/e2e_harness.h"
 
@@ -89,7 +91,7 @@ TEST_F(Startup, SecondCopyBringsTheFirstForwardAndLeavesTheStoreAlone)
 int CountVespinWindows()
 {
     int n = 0;
-    for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, "Vespin_Class", nullptr)) != nullptr;)
+    for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, kAppClassName, nullptr)) != nullptr;)
         ++n;
     return n;
 }
@@ -98,11 +100,11 @@ int CountVespinWindows()
 // first copy nor, lying above the running copy, lets a second copy start beside it.
 TEST_F(Startup, AForeignWindowTitledVespinNeitherBlocksNorHidesTheRunningCopy)
 {
-    HWND hImpostor = CreatePlainWindow("Vespin");
+    HWND hImpostor = CreatePlainWindow(kAppTitle);
     e2e::Vespin app;
     ASSERT_TRUE(app.Start()) << "the first copy must start beside the foreign window";
     SetWindowPos(hImpostor, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    ASSERT_EQ(FindWindowA(nullptr, "Vespin"), hImpostor) << "the foreign window must be found first";
+    ASSERT_EQ(FindWindowA(nullptr, kAppTitle), hImpostor) << "the foreign window must be found first";
     e2e::Vespin second;
     ASSERT_TRUE(second.Start(false));
     EXPECT_EQ(second.WaitExit(), 0);
@@ -132,8 +134,8 @@ TEST_F(Startup, ExitCommandSavesTheState)
     e2e::WriteDefaultSettings();
     e2e::Vespin app;
     ASSERT_TRUE(app.Start());
-    PostMessageA(app.hWnd, WM_COMMAND, 40007, 0);  // character 2
-    PostMessageA(app.hWnd, WM_COMMAND, 40008, 0);  // hide the page
+    PostMessageA(app.hWnd, WM_COMMAND, IDM_CHARA2, 0);
+    PostMessageA(app.hWnd, WM_COMMAND, IDM_CALENDAR, 0);  // hide the page
     EXPECT_TRUE(e2e::WaitFor([&] {
         RECT rc;
         GetWindowRect(app.hWnd, &rc);
@@ -152,7 +154,7 @@ TEST_F(Startup, EndSessionSavesOnlyWhenWindowsReallyEnds)
     e2e::WriteDefaultSettings();
     e2e::Vespin app;
     ASSERT_TRUE(app.Start());
-    SendMessageA(app.hWnd, WM_COMMAND, 40006, 0);
+    SendMessageA(app.hWnd, WM_COMMAND, IDM_CHARA1, 0);
     DWORD dw = 0;
     for (BOOL bEnding : {FALSE, TRUE}) {
         SendMessageA(app.hWnd, WM_ENDSESSION, bEnding, 0);
@@ -183,7 +185,7 @@ TEST_F(Startup, DoubleClickTogglesThePageAndShiftsForAboveAndLeft)
             ASSERT_TRUE(app.Start());
             // Two real clicks on the real window: the toggle comes only through its class's CS_DBLCLKS.
             if (trigger == WM_COMMAND)
-                PostMessageA(app.hWnd, WM_COMMAND, 40008, 0);
+                PostMessageA(app.hWnd, WM_COMMAND, IDM_CALENDAR, 0);
             else
                 e2e::DoubleClickAt(460, 380);
             RECT rc;

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "render/sheet.h"
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -47,7 +49,7 @@ TEST(ArtworkFiles, BottomUp8BitPicturesWithTheirPalettesAndA16ColourIcon)
 // starts in the all-key margin right of the picture; stepping left off column 0 lands on column
 // 239 of the row above, so the left edge counts as outside too. The open eye patch (top) is the
 // picture's own eyes; the blinking ones change them but join without a seam and add no key pixel.
-TEST(CharacterSheet, KeyIsEntry32TheSilhouetteHasNoHolesAndTheEyePatchesFitAt8And47)
+TEST(CharacterSheet, KeyIsEntry32TheSilhouetteHasNoHolesAndTheEyePatchesFitOverTheEyes)
 {
     const Bytes sheet = ReadRes("chara.bmp");
     for (int i = 0; i < 33; ++i)
@@ -59,15 +61,17 @@ TEST(CharacterSheet, KeyIsEntry32TheSilhouetteHasNoHolesAndTheEyePatchesFitAt8An
             todo.insert(todo.end(), {i - 1, i + 1, i - 240, i + 240});
     for (int i = 0; i < 240 * 160; ++i)
         ASSERT_FALSE(i % 240 < 120 && !outside[i] && isKey(i)) << "hole at " << i % 240 << "," << i / 240;
-    for (int top : {17, 47, 77}) {
+    for (int top : kPatchTop) {
         int changed = 0;
-        for (int i = 0; i < 96 * 30; ++i) {
-            const int x = i % 96, y = i / 96, patch = Index(sheet, 128 + x, top + y), eye = Index(sheet, 8 + x, 47 + y);
+        for (int i = 0; i < kPatchWidth * kPatchHeight; ++i) {
+            const int x = i % kPatchWidth, y = i / kPatchWidth;
+            const int patch = Index(sheet, kPatchLeft + x, top + y), eye = Index(sheet, kEyesLeft + x, kEyesTop + y);
             changed += patch != eye;
-            ASSERT_FALSE((patch != eye && (x < 2 || y < 2 || x >= 94 || y >= 28)) || (patch == 32) != (eye == 32))
+            const bool edge = x < 2 || y < 2 || x >= kPatchWidth - 2 || y >= kPatchHeight - 2;
+            ASSERT_FALSE((patch != eye && edge) || (patch == 32) != (eye == 32))
                 << "seam or key at " << x << "," << y << " of the patch at " << top;
         }
-        EXPECT_TRUE(top == 17 ? changed == 0 : changed > 40) << "patch at " << top << " changes " << changed;
+        EXPECT_TRUE(top == kPatchTop[0] ? changed == 0 : changed > 40) << "patch at " << top << " changes " << changed;
     }
 }
 

@@ -31,7 +31,6 @@ constexpr uint32_t kNoKey = 0xFFFFFFFF;  // never equal to a 24-bit colour
 
 TEST(Blend, EveryChannelPairAtEveryTransparencyTruncatesEachTerm)
 {
-    EXPECT_EQ(BlendChannel(255, 255, 50), 254);  // white on white
     auto mix = [](int s, int d, int t) { return uint32_t(s * (100 - t) / 100 + d * t / 100); };
     Image src(256, 1), dst(256, 1);
     for (int s = 0; s < 256; ++s)  // every channel its own values, so a swap shows
@@ -45,6 +44,26 @@ TEST(Blend, EveryChannelPairAtEveryTransparencyTruncatesEachTerm)
                 const uint32_t want = mix(s, d, t) | mix(255 - s, d ^ 0x55, t) << 8 | mix(s ^ 0x55, 255 - d, t) << 16;
                 ASSERT_EQ(dst.Bgr(s, 0), want) << s << " " << d << " " << t;
             }
+        }
+}
+
+TEST(Blend, PaletteSourcesMixByTheSameFormulaAtEveryTransparency)
+{
+    // Index i is the colour (i, 255 - i, i ^ 0x55); no entry is the key.
+    auto mix = [](int s, int d, int t) { return uint32_t(s * (100 - t) / 100 + d * t / 100); };
+    Image src(256, 1, 8, true), dst(256, 1);
+    for (int i = 0; i < 256; ++i) {
+        src.Put(i, 0, uint32_t(i));
+        src.palette.insert(src.palette.end(), {uint8_t(i), uint8_t(255 - i), uint8_t(i ^ 0x55), 0});
+    }
+    for (int t = 1; t < 100; ++t)
+        for (int d : {0, 1, 99, 128, 254, 255}) {
+            for (int x = 0; x < 256; ++x)
+                dst.Put(x, 0, uint32_t(d * 0x010101));
+            ASSERT_TRUE(BlendPixels(dst.Target(), {0, 0, 256, 1, 0, 0}, src.Source(), kNoKey, t));
+            for (int i = 0; i < 256; ++i)
+                ASSERT_EQ(dst.Bgr(i, 0), mix(i, d, t) | mix(255 - i, d, t) << 8 | mix(i ^ 0x55, d, t) << 16)
+                    << i << " " << d << " " << t;
         }
 }
 

@@ -1,7 +1,6 @@
-// The blink patch table and the patches copied inside the sheet.
+// The blink patch table and the sheet rectangles that draw a patch over the eyes.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 #include "render/sheet.h"
@@ -17,46 +16,27 @@ TEST(BlinkPatch, StepsShowOpenHalfClosedHalfOpenOnlyForTheThirdCharacter)
                 << chara << "," << step;
 }
 
-// What a sheet pixel (x, y) as seen holds, so that every moved pixel shows where it came from.
-uint8_t Picture(int32_t x, int32_t y) { return static_cast<uint8_t>((x + 3 * y) % 251); }
-
-// A 240-wide 8-bit sheet of 33 colours, stored bottom-up.
-std::vector<uint8_t> Sheet(int32_t height = 160)
+TEST(CharacterPieces, CoverThePictureOnceWithThePatchOverTheEyes)
 {
-    std::vector<uint8_t> dib(40 + 33 * 4 + 240 * static_cast<size_t>(height), 0);
-    const int32_t header[9] = {40, 240, height, 1 | 8 << 16, 0, 0, 0, 0, 33};
-    std::memcpy(dib.data(), header, sizeof(header));
-    for (int32_t y = 0; y < height; ++y)
-        for (int32_t x = 0; x < 240; ++x)
-            dib[40 + 33 * 4 + (height - 1 - y) * 240 + x] = Picture(x, y);
-    return dib;
-}
-
-TEST(BlinkPatch, PatchReplacesTheEyesAndNothingElse)
-{
-    // Patch n is the 96x30 block at (128, 17 + 30 n); the eyes are at (8, 47).
-    for (int patch = 0; patch < 3; ++patch) {
-        std::vector<uint8_t> sheet = Sheet();
-        ASSERT_TRUE(ApplyBlinkPatch(sheet.data(), sheet.size(), patch));
-        for (int32_t y = 0; y < 160; ++y)
-            for (int32_t x = 0; x < 240; ++x) {
-                const bool eyes = x >= 8 && x < 104 && y >= 47 && y < 77;
-                ASSERT_EQ(sheet[40 + 33 * 4 + (159 - y) * 240 + x],
-                          eyes ? Picture(x + 120, y - 30 + 30 * patch) : Picture(x, y))
+    for (int patch = -1; patch <= 3; ++patch) {
+        BlitRect pieces[kMaxCharacterPieces];
+        const int n = CharacterPieces(patch, pieces);
+        // Which sheet pixel each panel pixel is drawn from, as x + 1000 y; -1 for none.
+        std::vector<int> from(kCharacterWidth * kCharacterHeight, -1);
+        for (int i = 0; i < n; ++i)
+            for (int y = 0; y < pieces[i].nHeight; ++y)
+                for (int x = 0; x < pieces[i].nWidth; ++x) {
+                    int &cell = from.at((pieces[i].nDestY + y) * kCharacterWidth + pieces[i].nDestX + x);
+                    ASSERT_EQ(cell, -1) << "drawn twice, patch " << patch;
+                    cell = pieces[i].nSourceX + x + 1000 * (pieces[i].nSourceY + y);
+                }
+        for (int y = 0; y < kCharacterHeight; ++y)
+            for (int x = 0; x < kCharacterWidth; ++x) {
+                // Patch n is the 96x30 block at (128, 17 + 30 n); the eyes are at (8, 47).
+                const bool eyes = patch >= 0 && patch < 3 && x >= 8 && x < 104 && y >= 47 && y < 77;
+                ASSERT_EQ(from[y * kCharacterWidth + x], eyes ? x + 120 + 1000 * (y - 30 + 30 * patch) : x + 1000 * y)
                     << patch << ": " << x << "," << y;
             }
-    }
-}
-
-TEST(BlinkPatch, RefusedForUnknownPatchOrShortSheetAndChangesNothing)
-{
-    const std::vector<uint8_t> untouched = Sheet(), shortSheet = Sheet(106);  // one row short of patch 2
-    struct Case { const std::vector<uint8_t> &dib; size_t cut; int patch; } cases[] = {
-        {untouched, 0, 3}, {untouched, 0, -1}, {untouched, 1, 0}, {shortSheet, 0, 0}};
-    for (const Case &c : cases) {
-        std::vector<uint8_t> sheet = c.dib;
-        EXPECT_FALSE(ApplyBlinkPatch(sheet.data(), sheet.size() - c.cut, c.patch)) << &c - cases;
-        EXPECT_EQ(sheet, c.dib) << &c - cases;
     }
 }
 

@@ -58,9 +58,9 @@ TEST_F(TimeSignalTest, PlaysTheHourFileOnTheHourAndTheHalfHourFileOnTheHalfAndBe
     };
     for (const Step &s : steps) {
         SCOPED_TRACE(testing::Message() << s.hour << ":" << s.minute << ":" << s.second);
-        PinTime(2024, 6, 5, 3, s.hour, s.minute, s.second);
+        const SYSTEMTIME st = PinTime(2024, 6, 5, 3, s.hour, s.minute, s.second);
         lastSound.clear(), lastFlags = 0, playResult = s.played;
-        CheckTimeSignal();
+        CheckTimeSignal(st);
         EXPECT_EQ(lastSound, s.sound);
         EXPECT_EQ(lastFlags, *s.sound ? DWORD(SND_ASYNC) : 0u);
         EXPECT_EQ(std::pair(nBeeps, uLastBeep), std::pair(s.beeps, UINT(MB_OK)));

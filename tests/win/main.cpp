@@ -3,11 +3,12 @@
 #include <windows.h>
 
 #include "base/appinfo_win.h"
+#include "base/appnames.h"
 
 int main(int argc, char **argv)
 {
-    AppInfo.lpszClassName = "Vespin_Class";
-    AppInfo.lpszTitle = "Vespin";
+    AppInfo.lpszClassName = kAppClassName;
+    AppInfo.lpszTitle = kAppTitle;
     AppInfo.hInstance = GetModuleHandleA(nullptr);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -65,7 +65,8 @@ TEST_F(MainWindow, BlinkRunsFiveStepsThenIdlesAndStrayTimerIdsChangeNothing)
 TEST_F(MainWindow, CommandTable)
 {
     // {command, result, nDrawChara afterwards}; the character commands ignore the rotation flags.
-    const int cases[][3] = {{IDM_CHARA2, 1, 2}, {IDM_CHARA0, 1, 0}, {IDM_CHARA1, 1, 1}, {40004, 0, 1}, {40009, 0, 1}};
+    const int cases[][3] = {
+        {IDM_CHARA2, 1, 2}, {IDM_CHARA0, 1, 0}, {IDM_CHARA1, 1, 1}, {IDM_EXIT + 1, 0, 1}, {IDM_CALENDAR + 1, 0, 1}};
     Settings.bChara1 = 0;
     for (const auto &c : cases) {
         EXPECT_EQ(Command(static_cast<WORD>(c[0])), c[1]) << c[0];

@@ -108,8 +108,8 @@ TEST_F(PageTest, TheTimeSignalPlaysTheFilesTheClockPageStored)
     bChimeReady = 0;
     for (const auto &s : steps) {
         sPlayed.clear();
-        PinTime(2024, 6, 5, 3, s.hour, s.minute);
-        CheckTimeSignal();
+        const SYSTEMTIME st = PinTime(2024, 6, 5, 3, s.hour, s.minute);
+        CheckTimeSignal(st);
         EXPECT_EQ(sPlayed, s.pszPlayed) << s.hour << ":" << s.minute;
     }
     RedirectPlaySound(pfnReal);

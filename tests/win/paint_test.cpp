@@ -98,14 +98,14 @@ TEST_F(PaintTest, RokuyoLabelIsBlackBesideTheWeekdayOnlyWhenSet)
 TEST_F(PaintTest, TimeSignalCheckRunsBeforeTheCharacterIsDrawn)
 {
     // Rotation due at 12:00 from 11:59: the same paint already draws character 2's blink patch.
-    PinTime(2024, 6, 5, 3, 12, 0);
+    const SYSTEMTIME st = PinTime(2024, 6, 5, 3, 12, 0);
     Settings.nChangeTiming = 6, Settings.nDrawChara = 1, Settings.nHourOld = 11, Settings.nMinuteOld = 59;
     nBlinkStep = 2;
     TestImage painted(240, 160), direct(120, 160);
     Paint(painted);
     ASSERT_EQ(Settings.nDrawChara, 2);
     direct.Fill(1);
-    DrawCharacterPanel(direct.dc());
+    DrawCharacterPanel(direct.dc(), st);
     EXPECT_EQ(Pixels(painted, 0, 0), Pixels(direct, 0, 0));
 }
 

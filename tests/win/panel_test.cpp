@@ -20,11 +20,11 @@ TEST_F(PanelTest, BlendDibReadsABottomUpPaletteSourceIntoTheDibSection)
     EXPECT_EQ(Pixels(image, 0, 0, 4, 3), (std::vector<uint32_t>{o, o, o, o, o, ink, o, o, o, o, ink, o}));
 }
 
-std::vector<uint32_t> PanelPixels()
+std::vector<uint32_t> PanelPixels(const SYSTEMTIME &st = {2024, 12, 2, 24, 10, 30, 0, 0})
 {
     TestImage target(120, 160);
     target.Fill(1);
-    DrawCharacterPanel(target.dc());
+    DrawCharacterPanel(target.dc(), st);
     return Pixels(target, 0, 0);
 }
 
@@ -34,10 +34,12 @@ std::vector<uint32_t> ExpectedOpaquePanel(int nPatch)
 {
     const std::vector<uint32_t> sheet = ResourcePicture(IDB_CHARACTER, 240);
     std::vector<uint32_t> out = ResourcePicture(IDB_BACKGROUND);
-    for (int y = 0; y < 152; ++y)
-        for (int x = 0; x < 120; ++x) {
-            const bool eyes = nPatch >= 0 && x >= 8 && x < 104 && y >= 47 && y < 77;
-            const uint32_t c = eyes ? sheet[(y - 30 + 30 * nPatch) * 240 + x + 120] : sheet[y * 240 + x];
+    for (int y = 0; y < kCharacterHeight; ++y)
+        for (int x = 0; x < kCharacterWidth; ++x) {
+            const bool eyes = nPatch >= 0 && x >= kEyesLeft && x < kEyesLeft + kPatchWidth && y >= kEyesTop &&
+                              y < kEyesTop + kPatchHeight;
+            const uint32_t c = eyes ? sheet[(y - kEyesTop + kPatchTop[nPatch]) * 240 + x - kEyesLeft + kPatchLeft]
+                                    : sheet[y * 240 + x];
             if (c != 0)
                 out[y * 120 + x] = c;
         }
@@ -59,7 +61,6 @@ TEST_F(PanelTest, TransparencyZeroDrawsTheCharacterWithItsBlinkPatchAndHundredOn
 
 TEST_F(PanelTest, ClockOverlayOnlyWhileThePageIsHiddenAndBelowHundred)
 {
-    PinTime(2024, 12, 24, 2, 10, 30);
     const std::vector<uint32_t> plain = ExpectedOpaquePanel(-1);
     Settings.bStatus = 1, Settings.nTransparentCal = 0;
     EXPECT_EQ(PanelPixels(), plain);

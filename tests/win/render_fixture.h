@@ -52,10 +52,11 @@ protected:
         Settings = saved_, nBlinkStep = savedBlink_, bChimeReady = savedReady_;
         SetLocalTimeOverride(nullptr);
     }
-    static void PinTime(WORD year, WORD month, WORD day, WORD weekday, WORD hour, WORD minute, WORD second = 0)
+    static SYSTEMTIME PinTime(WORD year, WORD month, WORD day, WORD weekday, WORD hour, WORD minute, WORD second = 0)
     {
         const SYSTEMTIME st = {year, month, weekday, day, hour, minute, second, 0};
         SetLocalTimeOverride(&st);
+        return st;
     }
 
 private:

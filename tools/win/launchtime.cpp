@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/appnames.h"
+#include "res/resource.h"
+
 static std::string SiblingPath(const char *pszName)
 {
     char path[MAX_PATH];
@@ -49,14 +52,14 @@ int main(int argc, char **argv)
         HWND hWnd = nullptr;
         for (int spin = 0; spin < 20000; ++spin) {
             if (!hWnd)
-                hWnd = FindWindowA("Vespin_Class", "Vespin");
+                hWnd = FindWindowA(kAppClassName, kAppTitle);
             if (hWnd && IsWindowVisible(hWnd) && PanelPainted(hWnd, crBefore))
                 break;
             Sleep(1);
         }
         QueryPerformanceCounter(&now);
         times.push_back(1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(freq.QuadPart));
-        PostMessageA(hWnd, WM_COMMAND, 40003, 0);
+        PostMessageA(hWnd, WM_COMMAND, IDM_EXIT, 0);
         WaitForSingleObject(pi.hProcess, 10000);
         CloseHandle(pi.hProcess);
         CloseHandle(pi.hThread);

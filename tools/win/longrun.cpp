@@ -11,6 +11,7 @@
 #include <string>
 
 #include "base/appinfo_win.h"
+#include "base/appnames.h"
 #include "base/clock_win.h"
 #include "chime/chime_win.h"
 #include "res/resource.h"
@@ -69,8 +70,8 @@ SIZE_T ResidentKiB()
 int main(int argc, char **argv)
 {
     const int nTicks = argc > 1 ? std::atoi(argv[1]) : 100000;
-    AppInfo.lpszClassName = "Vespin_Class";
-    AppInfo.lpszTitle = "Vespin";
+    AppInfo.lpszClassName = kAppClassName;
+    AppInfo.lpszTitle = kAppTitle;
     AppInfo.hInstance = GetModuleHandleA(nullptr);
 
     char szDir[MAX_PATH], szWave[MAX_PATH];

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Prints every performance figure of the README in one run: the blend core against memcpy,
+# PaintWindow with the page shown and hidden, the running gadget's CPU time over 60 s and its
+# resident memory, launch to first paint, and the size of the shipped exe. Measures; asserts nothing.
+#   scripts/bench.sh [--tree DIR]   DIR: another checkout to measure (its builds), default this one
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+tree=$here
+if [ "${1:-}" = --tree ]; then tree=$(cd "$2" && pwd); fi
+cd "$tree"
+# The figures are those of the 64-bit build under 64-bit Wine, wherever 32-bit code runs or not.
+export VESPIN_WINE_ARCH=win64
+source "$here/scripts/wine-env.sh"
+export WINEPREFIX=$here/build/win64/wineprefix-bench
+bin=$tree/build/win64/bin
+
+echo "== build"
+for preset in host win64 win32; do
+  cmake --preset "$preset" >/dev/null
+done
+cmake --build --preset host --target vespin_bench 2>&1 | grep -E 'error|warning' || true
+cmake --build --preset win64 --target vespin vespin_wintests launchtime 2>&1 | grep -E 'error|warning' || true
+cmake --build --preset win32 --target vespin 2>&1 | grep -E 'error|warning' || true
+# The paint count and the exit go through this checkout's own vespinctl, whatever tree is measured.
+(cd "$here" && cmake --preset win64 >/dev/null && cmake --build --preset win64 --target vespinctl 2>&1 |
+   grep -E 'error|warning' || true)
+ctl=$here/build/win64/bin/vespinctl.exe
+
+echo "== machine"
+echo "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), $(nproc) cores;" \
+     "$(. /etc/os-release && echo "$PRETTY_NAME"); $("$VESPIN_WINE" --version 2>/dev/null || echo wine)"
+
+echo "== BlendDib core (host, -O2; medians of 9 repetitions, CPU time)"
+build/host/vespin_bench --benchmark_color=false 2>/dev/null | grep -E 'BM_Blend[A-Za-z]+: '
+
+echo "== exe size"
+echo "vespin.exe (i686, static, stripped): $(stat -c %s build/win32/bin/vespin.exe) bytes"
+
+trap 'vespin_session_stop' EXIT
+vespin_session_start 24
+
+echo "== PaintWindow (64-bit build under Wine, into a 24-bit DIB)"
+"$VESPIN_WINE" "$bin/vespin_wintests.exe" --gtest_also_run_disabled_tests \
+  --gtest_filter='*PaintTiming*' 2>/dev/null | grep '^PaintWindow' || true
+
+# CPU time of a process in nanoseconds, summed over its threads (the scheduler's own count,
+# not the 10 ms ticks, which a process that wakes in step with the tick escapes).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{n += $1} END {printf "%.0f", n}'; }
+rss() { awk '/^VmRSS/ {print $2 " kB"}' "/proc/$1/status"; }
+# The wineserver of this prefix: its working directory is named after the prefix's device and inode.
+server_dir=server-$(stat -c %D "$WINEPREFIX")-$(printf %x "$(stat -c %i "$WINEPREFIX")")
+server_pid=
+for p in $(pgrep wineserver || true); do
+  [ "$(basename "$(readlink "/proc/$p/cwd" 2>/dev/null)")" = "$server_dir" ] && server_pid=$p
+done
+
+echo "== the running gadget, default settings (page shown, blinking)"
+"$VESPIN_WINE" reg delete 'HKCU\Software\Brimholt\Vespin' /f >/dev/null 2>&1 || true
+"$VESPIN_WINE" "$bin/vespin.exe" &
+vespin_pid=$!
+sleep 5
+echo "resident memory after start: $(rss $vespin_pid)"
+v0=$(cpu_ns $vespin_pid); s0=$(cpu_ns "${server_pid:-0}"); t0=$(date +%s.%N)
+sleep 60
+v1=$(cpu_ns $vespin_pid); s1=$(cpu_ns "${server_pid:-0}"); t1=$(date +%s.%N)
+awk -v v="$((v1 - v0))" -v s="$((s1 - s0))" -v t0="$t0" -v t1="$t1" 'BEGIN {
+  wall = t1 - t0
+  printf "CPU time over %.0f s: %.3f %% of one core for the process, %.3f %% more in wineserver\n",
+         wall, 100 * v / 1e9 / wall, 100 * s / 1e9 / wall }'
+p0=$(date +%s.%N)
+"$VESPIN_WINE" "$ctl" paint 10000
+echo "10,000 timer ticks, each with its paint, in $(awk -v a="$p0" -v b="$(date +%s.%N)" 'BEGIN {printf "%.1f", b - a}') s"
+echo "resident memory after 10,000 more paints: $(rss $vespin_pid)"
+"$VESPIN_WINE" "$ctl" exit
+wait "$vespin_pid" || true
+
+echo "== launch to the first painted panel"
+"$VESPIN_WINE" "$bin/launchtime.exe" 15
