@@ -13,11 +13,17 @@ namespace {
 
 // The composition as it was before paints kept anything: bitmaps loaded, the sheet copied and its
 // patch copied in, a fresh font for every text, new working images and a new off-screen picture.
-void ReferencePanel(HDC hdcTarget, const SYSTEMTIME &st)
+void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st)
 {
+    RECT rc;
+    GetClientRect(hWnd, &rc);
+    ScopedMemoryDC dcMem(hdc), dcPage(hdc);
+    ScopedGdiObject<HBITMAP> bmMem(CreateCompatibleBitmap(hdc, rc.right, rc.bottom));
+    ScopedSelectObject selectMem(dcMem, bmMem);
+    FillRect(dcMem, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     void *pvPanel = nullptr;
-    ScopedGdiObject<HBITMAP> bmPanel(CreateRgbDib(hdcTarget, 120, 160, &pvPanel));
-    ScopedMemoryDC dcPanel(hdcTarget), dcBack(hdcTarget);
+    ScopedGdiObject<HBITMAP> bmPanel(CreateRgbDib(dcMem, 120, 160, &pvPanel));
+    ScopedMemoryDC dcPanel(dcMem), dcBack(dcMem);
     ScopedSelectObject selectPanel(dcPanel, bmPanel);
     ScopedGdiObject<HBITMAP> bmBack(LoadBitmapA(AppInfo.hInstance, MAKEINTRESOURCEA(IDB_BACKGROUND)));
     ScopedSelectObject selectBack(dcBack, bmBack);
@@ -36,8 +42,8 @@ void ReferencePanel(HDC hdcTarget, const SYSTEMTIME &st)
 
     if (!Settings.bStatus) {
         void *pvLayer = nullptr;
-        ScopedGdiObject<HBITMAP> bmLayer(CreateRgbDib(hdcTarget, 120, 160, &pvLayer));
-        ScopedMemoryDC dcLayer(hdcTarget);
+        ScopedGdiObject<HBITMAP> bmLayer(CreateRgbDib(dcMem, 120, 160, &pvLayer));
+        ScopedMemoryDC dcLayer(dcMem);
         ScopedSelectObject selectLayer(dcLayer, bmLayer);
         std::memset(pvLayer, 128, 120 * 160 * 3);
         RECT rcLayer = {0, 0, 120, 160};
@@ -50,43 +56,22 @@ void ReferencePanel(HDC hdcTarget, const SYSTEMTIME &st)
         BlendDib(bmPanel, 0, 0, 120, 160, &bmihLayer, pvLayer, 0, 0, kOverlayKey, Settings.nTransparentCal);
     }
     const PanelLayout layout = LayoutPanels(Settings.bStatus, Settings.nCalendarPos);
-    BitBlt(hdcTarget, layout.xPanel, layout.yPanel, 120, 160, dcPanel, 0, 0, SRCCOPY);
-}
-
-void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st)
-{
-    RECT rc;
-    GetClientRect(hWnd, &rc);
-    ScopedMemoryDC dcMem(hdc), dcPage(hdc);
-    ScopedGdiObject<HBITMAP> bmMem(CreateCompatibleBitmap(hdc, rc.right, rc.bottom));
-    ScopedSelectObject selectMem(dcMem, bmMem);
-    FillRect(dcMem, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    ReferencePanel(dcMem, st);
-    const PanelLayout layout = LayoutPanels(Settings.bStatus, Settings.nCalendarPos);
+    BitBlt(dcMem, layout.xPanel, layout.yPanel, 120, 160, dcPanel, 0, 0, SRCCOPY);
     if (Settings.bStatus) {
         const RECT rcPage = {layout.xPage, layout.yPage, layout.xPage + 120, layout.yPage + 160};
         ScopedGdiObject<HBITMAP> bmPage(LoadBitmapA(AppInfo.hInstance, MAKEINTRESOURCEA(IDB_CALENDAR)));
         ScopedSelectObject selectPage(dcPage, bmPage);
         BitBlt(dcMem, rcPage.left, rcPage.top, 120, 160, dcPage, 0, 0, SRCCOPY);
         const COLORREF crDay = GetDayColor(st.wYear, st.wMonth, st.wDay, st.wDayOfWeek);
-        const struct { COLORREF cr; void (*draw)(HDC, const RECT *, const SYSTEMTIME &); } fields[] = {
-            {0, [](HDC h, const RECT *p, const SYSTEMTIME &t) { DrawCalendarYear(h, p, t.wYear); }},
-            {crDay, [](HDC h, const RECT *p, const SYSTEMTIME &t) { DrawCalendarDay(h, p, t.wDay); }},
-            {crDay, [](HDC h, const RECT *p, const SYSTEMTIME &t) { DrawCalendarMonth(h, p, t.wMonth); }},
-            {crDay, [](HDC h, const RECT *p, const SYSTEMTIME &t) { DrawCalendarWeekday(h, p, t.wDayOfWeek); }},
-            {0, [](HDC h, const RECT *p, const SYSTEMTIME &t) {
-                 if (Settings.b6)
-                     DrawCalendarRokuyo(h, p, GetRokuyoIndex(t.wMonth, t.wDay));
-             }},
-            {0, [](HDC h, const RECT *p, const SYSTEMTIME &t) {
-                 DrawCalendarTime(h, p, t.wHour, t.wMinute, t.wSecond);
-             }},
-        };
-        for (const auto &field : fields) {
-            ReleaseTextFonts();
-            SetTextColor(dcMem, field.cr);
-            field.draw(dcMem, &rcPage, st);
-        }
+        // Each field with a font of its own, made afresh.
+        const auto fresh = [&](COLORREF cr) { ReleaseTextFonts(), SetTextColor(dcMem, cr); return HDC(dcMem); };
+        DrawCalendarYear(fresh(0), &rcPage, st.wYear);
+        DrawCalendarDay(fresh(crDay), &rcPage, st.wDay);
+        DrawCalendarMonth(fresh(crDay), &rcPage, st.wMonth);
+        DrawCalendarWeekday(fresh(crDay), &rcPage, st.wDayOfWeek);
+        if (Settings.b6)
+            DrawCalendarRokuyo(fresh(0), &rcPage, GetRokuyoIndex(st.wMonth, st.wDay));
+        DrawCalendarTime(fresh(0), &rcPage, st.wHour, st.wMinute, st.wSecond);
     }
     BitBlt(hdc, 0, 0, rc.right, rc.bottom, dcMem, 0, 0, SRCCOPY);
 }
