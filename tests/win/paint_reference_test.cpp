@@ -23,7 +23,7 @@ void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st)
     FillRect(dcMem, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     void *pvPanel = nullptr;
     ScopedGdiObject<HBITMAP> bmPanel(CreateRgbDib(dcMem, 120, 160, &pvPanel));
-    ScopedMemoryDC dcPanel(dcMem), dcBack(dcMem);
+    ScopedMemoryDC dcPanel(dcMem.get()), dcBack(dcMem.get());
     ScopedSelectObject selectPanel(dcPanel, bmPanel);
     ScopedGdiObject<HBITMAP> bmBack(LoadBitmapA(AppInfo.hInstance, MAKEINTRESOURCEA(IDB_BACKGROUND)));
     ScopedSelectObject selectBack(dcBack, bmBack);
@@ -43,7 +43,7 @@ void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st)
     if (!Settings.bStatus) {
         void *pvLayer = nullptr;
         ScopedGdiObject<HBITMAP> bmLayer(CreateRgbDib(dcMem, 120, 160, &pvLayer));
-        ScopedMemoryDC dcLayer(dcMem);
+        ScopedMemoryDC dcLayer(dcMem.get());
         ScopedSelectObject selectLayer(dcLayer, bmLayer);
         std::memset(pvLayer, 128, 120 * 160 * 3);
         RECT rcLayer = {0, 0, 120, 160};
