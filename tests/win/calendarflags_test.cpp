@@ -1,5 +1,5 @@
 // The Calendar page on a painted window: its boxes start from the record, write it at once and
-// repaint; each box on and off; with both clear, every page as the fixed rules paint it.
+// repaint, each on and off. With both clear the reference paint test compares every page.
 #include "tests/win/render_fixture.h"
 
 #include "calendar/caltext_win.h"
@@ -66,25 +66,6 @@ TEST_F(CalendarFlagsPaint, EachBoxOnAndOffFromThePage)
     }
     DestroyWindow(hPage);
     DestroyWindow(hSheet);
-}
-
-TEST_F(CalendarFlagsPaint, BothBoxesClearPaintEveryPageAsTheFixedRules)
-{
-    const struct { WORD year, month, weekday, day; } days[] = {
-        {2026, 1, 1, 12}, {2026, 1, 4, 15}, {2026, 2, 1, 23}, {2026, 2, 2, 17}, {2026, 5, 3, 6},
-        {2026, 9, 1, 21}, {2026, 9, 2, 22}, {2026, 10, 6, 10}, {2026, 12, 3, 23}, {2008, 5, 2, 6},
-    };
-    for (int32_t b6 : {0, 1}) {
-        Settings.b6 = b6;
-        for (const auto &d : days) {
-            const SYSTEMTIME st = PinTime(d.year, d.month, d.day, d.weekday, 10, 30);
-            TestImage image(240, 160);
-            Paint(image);
-            const COLORREF ink = GetDayColor(st.wYear, st.wMonth, st.wDay, st.wDayOfWeek);
-            EXPECT_TRUE(Pixels(image, 120, 0) == ExpectedPage(st, ink, b6 ? GetRokuyoIndex(st.wMonth, st.wDay) : -1))
-                << st.wMonth << "/" << st.wDay << " b6 " << b6;
-        }
-    }
 }
 
 }  // namespace
