@@ -54,7 +54,8 @@ TEST(HolidayLaw, OneOffsSubstitutesAndCitizensHolidays)
         {2015, 9, 22, 1}, {2009, 9, 22, 1}, {2014, 9, 22, 0},  // Respect for the Aged Day and the equinox
         {1988, 5, 4, 1}, {1985, 5, 4, 0},     // 4 May after and before the amendment
         {1997, 5, 4, 0},                      // Sundays were left out until 2006
-        {2026, 2, 30, 0}, {2026, 13, 1, 0}, {2026, 0, 1, 0}, {INT_MIN, 1, 1, 0}, {INT_MAX, 1, 1, 0}, {2026, 1, INT_MIN, 0},
+        {2026, 2, 30, 0}, {2026, 13, 1, 0}, {2026, 0, 1, 0}, {INT_MIN, 1, 1, 0}, {INT_MAX, 1, 1, 0},
+        {2026, 1, INT_MIN, 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << "/" << c.month << "/" << c.day);
@@ -75,8 +76,9 @@ TEST(HolidayLaw, DayColourByTheFixedRulesAndByTheLaw)
     };
     for (const auto &c : cases) {
         const int weekday = WeekdayFromDays(DaysFromCivil(c.year, c.month, c.day));
-        EXPECT_EQ(ChooseDayColor(0, c.year, c.month, c.day, weekday), c.fixed) << c.year << "/" << c.month << "/" << c.day;
-        EXPECT_EQ(ChooseDayColor(1, c.year, c.month, c.day, weekday), c.law) << c.year << "/" << c.month << "/" << c.day;
+        SCOPED_TRACE(testing::Message() << c.year << "/" << c.month << "/" << c.day);
+        EXPECT_EQ(ChooseDayColor(0, c.year, c.month, c.day, weekday), c.fixed);
+        EXPECT_EQ(ChooseDayColor(1, c.year, c.month, c.day, weekday), c.law);
     }
     EXPECT_EQ(ChooseDayColor(1, 2026, 2, 30, 6), kDayColorBlue);
 }
@@ -104,7 +106,8 @@ TEST(HolidayLaw, AgreesWithHolidayJpOnEveryDayOf1970To2050)
         const std::vector<int> ours = LawHolidays(listed.year);
         const std::set<int> theirs(listed.days.begin(), listed.days.end());
         std::vector<int> apart;
-        std::set_symmetric_difference(ours.begin(), ours.end(), theirs.begin(), theirs.end(), std::back_inserter(apart));
+        std::set_symmetric_difference(ours.begin(), ours.end(), theirs.begin(), theirs.end(),
+                                      std::back_inserter(apart));
         for (int mmdd : apart)
             differences.insert(listed.year * 10000 + mmdd);
     }

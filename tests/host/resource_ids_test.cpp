@@ -77,7 +77,8 @@ TEST(ResourceIds, NoTwoControlsOfADialogAndNoTwoDialogsShareAnId)
 TEST(ResourceIds, CheckCatchesClashesInOneDialogAndBetweenDialogsButNotRepeatsAcrossDialogs)
 {
     const struct { const char *text; size_t clashes; } cases[] = {
-        {"// A (dialog 1)\n#define IDD_A 1\n#define IDC_X 1020\n// B (dialog 2)\n#define IDD_B 2\n#define IDC_Y 1020\n", 0},
+        {"// A (dialog 1)\n#define IDD_A 1\n#define IDC_X 1020\n"
+         "// B (dialog 2)\n#define IDD_B 2\n#define IDC_Y 1020\n", 0},
         {"// A (dialog 1)\n#define IDD_A 1\n#define IDC_X 1020\n#define IDC_Y 0x3FC\n", 1},
         {"// A (dialog 1)\n#define IDD_A 1\n// B (dialog 1)\n#define IDD_B 1\n", 1},
         {"// A\n#define IDD_A 7\n#define IDC_X 7\n", 1},  // a dialog known by its IDD_ alone; its control clashes

@@ -90,7 +90,7 @@ TEST_F(CalendarText, EachFieldUsesTheOneFontRecipeAtItsHeightAtTheTopOfItsBandCe
     lstrcpyA(Settings.szFont, "ＭＳ Ｐゴシック");
     const RECT page = {120, 160, 240, 320};
     for (const auto &c : kFields) {
-        SCOPED_TRACE(testing::Message() << "height " << c.nFontHeight << ", top " << c.nTop << ", centre " << c.nCentre);
+        SCOPED_TRACE(testing::Message() << "height " << c.nFontHeight << ", top " << c.nTop << ", x " << c.nCentre);
         Settings.b6 = c.b6;
         HDC hdcMeta = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
         c.draw(hdcMeta, &kPanel);
