@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "settings/page_rules.h"
 
@@ -21,37 +22,31 @@ TEST(PercentText, OnlyZeroToOneHundredIsTakenAndEmptyMeansZero)
     }
 }
 
-// "表" is 95 5C and "ソ" 83 5C in Shift-JIS: their second byte is a backslash.
-const std::string kHyo = "\x95\x5C", kSo = "\x83\x5C";
-
-TEST(PathCut, NeverSplitsATwoByteCharacter)
+// "表" is 95 5C and "ソ" 83 5C in Shift-JIS: their second byte is a backslash. Each buffer is
+// exactly cbDest long, so a write past it shows under the sanitizer.
+TEST(PathRules, CutNeverSplitsATwoByteCharacterAndTheFolderEndsAtTheLastRealBackslash)
 {
-    const struct { std::string src; size_t cbDest; std::string expected; } cases[] = {
+    const std::string kHyo = "\x95\x5C", kSo = "\x83\x5C";
+    const struct { std::string src; size_t cbDest; std::string cut; } cuts[] = {
         {"abc", 4, "abc"}, {"abcd", 4, "abc"}, {"a" + kHyo, 4, "a" + kHyo}, {"ab" + kHyo, 4, "ab"},
-        {kHyo + kHyo + "x", 5, kHyo + kHyo}, {"x", 1, ""},
-        {"a\x95", 8, "a"},  // a lead byte with nothing after it
+        {kHyo + kHyo + "x", 5, kHyo + kHyo}, {"x", 1, ""}, {"a\x95", 8, "a"},  // a lead byte with nothing after it
     };
-    for (const auto &c : cases) {
-        char sz[16];
-        CopyPathCut(sz, c.cbDest, c.src.c_str());
-        EXPECT_EQ(sz, c.expected) << c.src << " into " << c.cbDest;
+    for (const auto &c : cuts) {
+        std::vector<char> sz(c.cbDest);
+        CopyPathCut(sz.data(), c.cbDest, c.src.c_str());
+        EXPECT_EQ(sz.data(), c.cut) << c.src << " into " << c.cbDest;
     }
-}
-
-TEST(FolderOfFile, IsEverythingBeforeTheLastRealBackslash)
-{
-    const struct { std::string path; std::string folder; } cases[] = {
-        {"C:\\wave\\chime.wav", "C:\\wave"}, {"C:\\chime.wav", "C:\\"}, {"C:\\" + kHyo + "\\a.wav", "C:\\" + kHyo},
-        {"C:\\" + kSo + kHyo + ".wav", "C:\\"}, {"\\\\host\\share\\a.wav", "\\\\host\\share"}, {"chime.wav", ""},
+    const struct { std::string path; size_t cbDest; std::string folder; } folders[] = {
+        {"C:\\wave\\chime.wav", 260, "C:\\wave"}, {"C:\\chime.wav", 260, "C:\\"},
+        {"C:\\" + kHyo + "\\a.wav", 260, "C:\\" + kHyo}, {"C:\\" + kSo + kHyo + ".wav", 260, "C:\\"},
+        {"\\\\host\\share\\a.wav", 260, "\\\\host\\share"}, {"chime.wav", 260, ""},
+        {"C:" + kHyo + "\\a.wav", 4, "C:"},  // cut short on a character boundary
     };
-    for (const auto &c : cases) {
-        char sz[260];
-        FolderOfFile(sz, sizeof(sz), c.path.c_str());
-        EXPECT_EQ(sz, c.folder) << c.path;
+    for (const auto &c : folders) {
+        std::vector<char> sz(c.cbDest);
+        FolderOfFile(sz.data(), c.cbDest, c.path.c_str());
+        EXPECT_EQ(sz.data(), c.folder) << c.path << " into " << c.cbDest;
     }
-    char szSmall[4];
-    FolderOfFile(szSmall, sizeof(szSmall), ("C:" + kHyo + "\\a.wav").c_str());
-    EXPECT_EQ(std::string(szSmall), "C:") << "cut short, on a character boundary";
 }
 
 }  // namespace

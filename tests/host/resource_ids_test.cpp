@@ -6,28 +6,16 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-struct IdDefine {
-    std::string name;
-    long value;
-};
-
-// The #defines under one comment heading; a dialog's heading holds its IDD_ id and its controls.
+// The #defines under each comment heading. A dialog's heading says "(dialog " or holds an IDD_ id.
 struct IdGroup {
     std::string heading;
-    std::vector<IdDefine> defines;
-    bool IsDialog() const
-    {
-        if (heading.find("(dialog ") != std::string::npos)
-            return true;
-        for (const IdDefine &d : defines)
-            if (d.name.rfind("IDD_", 0) == 0)
-                return true;
-        return false;
-    }
+    std::vector<std::pair<std::string, long>> defines;
+    bool bDialog = false;
 };
 
 std::vector<IdGroup> ReadGroups(std::istream &in)
@@ -39,13 +27,14 @@ std::vector<IdGroup> ReadGroups(std::istream &in)
         std::string first, name, value;
         words >> first;
         if (first.rfind("//", 0) == 0) {
-            groups.push_back({line, {}});
+            groups.push_back({line, {}, line.find("(dialog ") != std::string::npos});
         } else if (first == "#define" && words >> name >> value) {
             // "(-1)" and "0x3F0" read as numbers too; anything else counts as no id.
             if (value.size() > 2 && value.front() == '(' && value.back() == ')')
                 value = value.substr(1, value.size() - 2);
             try {
-                groups.back().defines.push_back({name, std::stol(value, nullptr, 0)});
+                groups.back().defines.emplace_back(name, std::stol(value, nullptr, 0));
+                groups.back().bDialog |= name.rfind("IDD_", 0) == 0;
             } catch (const std::exception &) {
             }
         }
@@ -59,24 +48,18 @@ std::vector<std::string> IdClashes(const std::vector<IdGroup> &groups)
     std::vector<std::string> clashes;
     std::map<long, std::string> dialogs;
     for (const IdGroup &group : groups) {
-        if (!group.IsDialog())
+        if (!group.bDialog)
             continue;
         std::map<long, std::string> seen;
-        for (const IdDefine &d : group.defines) {
-            if (d.name.rfind("IDD_", 0) == 0 && !dialogs.emplace(d.value, d.name).second)
-                clashes.push_back(d.name + " and " + dialogs[d.value] + " are both dialog " + std::to_string(d.value));
-            if (!seen.emplace(d.value, d.name).second)
-                clashes.push_back(d.name + " and " + seen[d.value] + " share " + std::to_string(d.value) + " under \"" +
+        for (const auto &[name, value] : group.defines) {
+            if (name.rfind("IDD_", 0) == 0 && !dialogs.emplace(value, name).second)
+                clashes.push_back(name + " and " + dialogs[value] + " are both dialog " + std::to_string(value));
+            if (!seen.emplace(value, name).second)
+                clashes.push_back(name + " and " + seen[value] + " share " + std::to_string(value) + " under \"" +
                                   group.heading + "\" (a heading per dialog if they are not one dialog's)");
         }
     }
     return clashes;
-}
-
-std::vector<IdGroup> Parse(const std::string &text)
-{
-    std::istringstream in(text);
-    return ReadGroups(in);
 }
 
 TEST(ResourceIds, NoTwoControlsOfADialogAndNoTwoDialogsShareAnId)
@@ -86,7 +69,7 @@ TEST(ResourceIds, NoTwoControlsOfADialogAndNoTwoDialogsShareAnId)
     const std::vector<IdGroup> groups = ReadGroups(in);
     int dialogs = 0;
     for (const IdGroup &group : groups)
-        dialogs += group.IsDialog();
+        dialogs += group.bDialog;
     EXPECT_GE(dialogs, 3) << "the dialog headings were not found";
     EXPECT_EQ(IdClashes(groups), std::vector<std::string>{});
 }
@@ -101,8 +84,10 @@ TEST(ResourceIds, CheckCatchesClashesInOneDialogAndBetweenDialogsButNotRepeatsAc
         {"// A\n#define IDD_A 7\n#define IDC_X 7\n", 1},  // a dialog known by its IDD_ alone; its control clashes
         {"// Messages\n#define WM_X 1034\n#define TIMER_Y 1034\n", 0},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(IdClashes(Parse(c.text)).size(), c.clashes) << c.text;
+    for (const auto &c : cases) {
+        std::istringstream in(c.text);
+        EXPECT_EQ(IdClashes(ReadGroups(in)).size(), c.clashes) << c.text;
+    }
 }
 
 }  // namespace

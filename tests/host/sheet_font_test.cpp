@@ -7,21 +7,16 @@
 
 namespace {
 
-// Menu none, class by ordinal, title "Ab", then the point size 8 and "MS".
-std::vector<uint16_t> Tail() { return {0, 0xFFFF, 0x8002, 'A', 'b', 0, 8}; }
-
+// A template of three items with the title "Ab", then the point size 8 and the face "MS".
 std::vector<uint16_t> Template(bool bExtended, uint32_t dwStyle)
 {
     std::vector<uint16_t> w;
     if (bExtended)
         w = {1, 0xFFFF, 0, 0, 0, 0};  // version, signature, help id, extended style
-    w.push_back(static_cast<uint16_t>(dwStyle));
-    w.push_back(static_cast<uint16_t>(dwStyle >> 16));
+    w.insert(w.end(), {static_cast<uint16_t>(dwStyle), static_cast<uint16_t>(dwStyle >> 16)});
     if (!bExtended)
         w.insert(w.end(), {0, 0});  // extended style
-    w.insert(w.end(), {3, 0, 0, 220, 140});  // item count and rectangle
-    for (uint16_t x : Tail())
-        w.push_back(x);
+    w.insert(w.end(), {3, 0, 0, 220, 140, 0, 0xFFFF, 0x8002, 'A', 'b', 0, 8});  // menu none, class by ordinal
     if (bExtended)
         w.insert(w.end(), {400, 0});  // weight, italic and charset
     w.insert(w.end(), {'M', 'S', 0});

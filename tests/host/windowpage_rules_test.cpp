@@ -16,21 +16,16 @@ TEST(MoveCalendarPage, ShownPageMovesAroundTheCharacterHiddenPageMovesNothing)
     const int32_t cases[][7] = {
         {1, 3, 0, 300, 400, 420, 240},  // left to above: the window grows upwards, the character stays
         {1, 0, 3, 420, 240, 300, 400},
-        {1, 1, 2, 300, 400, 300, 400},  // right and below start at the character anyway
-        {1, 2, 1, 300, 400, 300, 400},
+        {1, 1, 2, 300, 400, 300, 400}, {1, 2, 1, 300, 400, 300, 400},  // right and below start at the character
         {1, 3, 3, 300, 400, 300, 400},
         {1, 7, 0, 300, 400, 300, 240},  // an old value outside the list shifts nothing back
-        {0, 3, 0, 300, 400, 300, 400},
-        {0, 0, 3, 300, 400, 300, 400},
+        {0, 3, 0, 300, 400, 300, 400}, {0, 0, 3, 300, 400, 300, 400},
         {1, 1, 0, 0, INT32_MIN, 0, INT32_MAX - 159},  // wraps instead of overflowing
     };
     for (const auto &c : cases) {
         SettingsRecord rec;
         SetDefaultSettings(&rec);
-        rec.bStatus = c[0];
-        rec.nCalendarPos = c[1];
-        rec.nWindowX = c[3];
-        rec.nWindowY = c[4];
+        rec.bStatus = c[0], rec.nCalendarPos = c[1], rec.nWindowX = c[3], rec.nWindowY = c[4];
         MoveCalendarPage(&rec, c[2]);
         EXPECT_EQ(rec.nCalendarPos, c[2]);
         EXPECT_EQ(rec.nWindowX, c[5]) << c[0] << " " << c[1] << "->" << c[2];
@@ -38,23 +33,15 @@ TEST(MoveCalendarPage, ShownPageMovesAroundTheCharacterHiddenPageMovesNothing)
     }
 }
 
-TEST(WindowPageChoices, NoSelectionAndOverlongFacesAreNeverStored)
+// Neither CB_ERR nor a face with no room for its NUL is ever stored; only scalable horizontal faces
+// (not raster, not device-only, no "@") are listed.
+TEST(WindowPageChoices, NoSelectionOverlongFacesAndUnlistableFacesAreRefused)
 {
-    EXPECT_FALSE(IsListChoice(-1, 5));  // CB_ERR
-    EXPECT_FALSE(IsListChoice(5, 5));
-    EXPECT_TRUE(FitsFaceField(255));
-    EXPECT_FALSE(FitsFaceField(256));  // no room for the NUL
-    EXPECT_FALSE(FitsFaceField(0));
-}
-
-TEST(FontList, OnlyScalableHorizontalFacesAreListed)
-{
-    EXPECT_TRUE(IsListedFace(4, "ＭＳ ゴシック"));
-    EXPECT_TRUE(IsListedFace(4 | 2, "Arial"));
-    EXPECT_FALSE(IsListedFace(4, "@ＭＳ ゴシック"));
-    EXPECT_FALSE(IsListedFace(1, "System"));  // raster
-    EXPECT_FALSE(IsListedFace(2, "Courier"));  // device, not TrueType
-    EXPECT_FALSE(IsListedFace(4, ""));
+    EXPECT_TRUE(!IsListChoice(-1, 5) && !IsListChoice(5, 5));
+    EXPECT_TRUE(FitsFaceField(255) && !FitsFaceField(256) && !FitsFaceField(0));
+    EXPECT_TRUE(IsListedFace(4, "ＭＳ ゴシック") && IsListedFace(4 | 2, "Arial"));
+    EXPECT_FALSE(IsListedFace(4, "@ＭＳ ゴシック") || IsListedFace(1, "System") || IsListedFace(2, "Courier") ||
+                 IsListedFace(4, ""));
 }
 
 TEST(FontList, TheStoredFaceItselfWinsOverLongerNamesThenAPrefixThenItemZero)
@@ -65,14 +52,10 @@ TEST(FontList, TheStoredFaceItselfWinsOverLongerNamesThenAPrefixThenItemZero)
     const std::vector<const char *> kana = {"ア", "ヂ"};
     const struct { const std::vector<const char *> *items; const char *face; int expected; } cases[] = {
         {&sorted, "Arial", 0},  // a prefix search from item 1 would pick "Arial Black"
-        {&sorted, "arial black", 1},
-        {&sorted, "Courier", 2},
-        {&sorted, "ＭＳ Ｐゴシック", 4},
-        {&sorted, "ＭＳ", 3},
+        {&sorted, "arial black", 1}, {&sorted, "Courier", 2}, {&sorted, "ＭＳ Ｐゴシック", 4}, {&sorted, "ＭＳ", 3},
         {&sorted, "Times New Roman", 0},
         {&wrapped, "Arial", 0},  // the prefix search wraps round to item 0
-        {&kana, "ヂ", 1},
-        {&kana, "ア", 0},
+        {&kana, "ヂ", 1}, {&kana, "ア", 0},
         {&kana, "\x83", 0},  // a lone lead byte matches nothing and reads nothing beyond
     };
     for (const auto &c : cases) {

@@ -5,7 +5,6 @@
 #include <array>
 #include <climits>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "base/gdi_scope_win.h"
@@ -31,7 +30,7 @@ Box FindBox(const wintest::TestImage &dib, const RECT &rc, COLORREF crOther)
 }
 
 // Each field, the height of its font and where it goes: the top of its band and the centre of its
-// column, both relative to the page.
+// column, both relative to the page (the overlay's place is checked against its own reference).
 const struct { void (*draw)(HDC, const RECT *); bool b6; int nFontHeight, nTop, nCentre; } kFields[] = {
     {[](HDC h, const RECT *p) { DrawCalendarYear(h, p, 1998); }, false, 13, 5, 60},
     {[](HDC h, const RECT *p) { DrawCalendarMonth(h, p, 12); }, false, 22, 41, 60},
@@ -40,6 +39,8 @@ const struct { void (*draw)(HDC, const RECT *); bool b6; int nFontHeight, nTop, 
     {[](HDC h, const RECT *p) { DrawCalendarWeekday(h, p, 3); }, true, 13, 107, 45},  // beside the rokuyo
     {[](HDC h, const RECT *p) { DrawCalendarRokuyo(h, p, 5); }, true, 13, 107, 75},
     {[](HDC h, const RECT *p) { DrawCalendarTime(h, p, 22, 0, 0); }, false, 16, 141, 60},
+    {[](HDC h, const RECT *p) { DrawOverlayTime(h, p, 9, 5, 0); }, false, 20, -1, 0},
+    {[](HDC h, const RECT *p) { DrawOverlayDate(h, p, 1, 5); }, false, 20, -1, 0},
 };
 
 class CalendarText : public testing::Test {
@@ -65,35 +66,12 @@ TEST_F(CalendarText, DefaultFaceHasJapaneseGlyphsAnUnknownFaceStillDrawsAndNoGdi
     const auto drawAll = [&] {
         for (const auto &field : kFields)
             field.draw(dib.dc(), &kPanel);
-        DrawOverlayTime(dib.dc(), &kPanel, 12, 0, 0);
-        DrawOverlayDate(dib.dc(), &kPanel, 12, 6);
     };
     drawAll();
     const int before = wintest::GdiCapacity();
     for (int i = 0; i < 50; ++i)
         drawAll();
     EXPECT_EQ(wintest::GdiCapacity(), before);
-}
-
-// The page sits away from the origin, so every position must come from its edges.
-TEST_F(CalendarText, EachFieldStartsAtTheTopOfItsBandCentredOnItsColumn)
-{
-    const RECT page = {120, 160, 240, 320};
-    for (const auto &c : kFields) {
-        SCOPED_TRACE(testing::Message() << "top " << c.nTop << ", centre " << c.nCentre);
-        Settings.b6 = c.b6;
-        wintest::TestImage dib(400, 320);
-        dib.FillColor(kWhite);
-        SetTextColor(dib.dc(), kBlue);
-        c.draw(dib.dc(), &page);
-        const auto [left, top, right, bottom] = FindBox(dib, {0, 0, 400, 320}, kWhite);
-        EXPECT_TRUE(top >= page.top + c.nTop && bottom < page.top + c.nTop + c.nFontHeight) << top << " to " << bottom;
-        EXPECT_NEAR((left + right + 1) / 2.0, page.left + c.nCentre, 2.5);
-        // Blue on blue: no other colour and no background shows.
-        dib.FillColor(kBlue);
-        c.draw(dib.dc(), &page);
-        EXPECT_EQ(FindBox(dib, {0, 0, 400, 320}, kBlue), (Box{INT_MAX, INT_MAX, -1, -1}));
-    }
 }
 
 int CALLBACK CollectFonts(HDC, HANDLETABLE *, const ENHMETARECORD *pRecord, int, LPARAM lParam)
@@ -105,30 +83,42 @@ int CALLBACK CollectFonts(HDC, HANDLETABLE *, const ENHMETARECORD *pRecord, int,
 }
 
 // Each field's font read back from a recording of its drawing: the one recipe (weight 900,
-// Shift-JIS, the face of szFont, everything else 0) at the field's own height.
-TEST_F(CalendarText, EveryFieldUsesTheOneFontRecipeAtItsHeight)
+// Shift-JIS, the face of szFont, everything else 0) at the field's own height. Then the field drawn
+// on a page away from the origin, so every position must come from its edges.
+TEST_F(CalendarText, EachFieldUsesTheOneFontRecipeAtItsHeightAtTheTopOfItsBandCentredOnItsColumn)
 {
     lstrcpyA(Settings.szFont, "ＭＳ Ｐゴシック");
-    std::vector<std::pair<void (*)(HDC, const RECT *), int>> fields;
-    for (const auto &c : kFields)
-        fields.emplace_back(c.draw, c.nFontHeight);
-    fields.emplace_back([](HDC h, const RECT *p) { DrawOverlayTime(h, p, 9, 5, 0); }, 20);
-    fields.emplace_back([](HDC h, const RECT *p) { DrawOverlayDate(h, p, 1, 5); }, 20);
-    for (const auto &[draw, nHeight] : fields) {
+    const RECT page = {120, 160, 240, 320};
+    for (const auto &c : kFields) {
+        SCOPED_TRACE(testing::Message() << "height " << c.nFontHeight << ", top " << c.nTop << ", x " << c.nCentre);
+        Settings.b6 = c.b6;
         HDC hdcMeta = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
-        draw(hdcMeta, &kPanel);
+        c.draw(hdcMeta, &kPanel);
         HENHMETAFILE hEmf = CloseEnhMetaFile(hdcMeta);
         std::vector<LOGFONTW> fonts;
         EnumEnhMetaFile(nullptr, hEmf, CollectFonts, &fonts, nullptr);
         DeleteEnhMetaFile(hEmf);
-        ASSERT_EQ(fonts.size(), 1u) << nHeight;
+        ASSERT_EQ(fonts.size(), 1u);
         const LOGFONTW &lf = fonts[0];
         EXPECT_EQ(std::vector<LONG>({lf.lfHeight, lf.lfWidth, lf.lfEscapement, lf.lfOrientation, lf.lfWeight}),
-                  std::vector<LONG>({nHeight, 0, 0, 0, 900}));
+                  std::vector<LONG>({c.nFontHeight, 0, 0, 0, 900}));
         EXPECT_EQ(std::vector<int>({lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut, lf.lfCharSet, lf.lfOutPrecision,
                                     lf.lfClipPrecision, lf.lfQuality, lf.lfPitchAndFamily}),
                   std::vector<int>({0, 0, 0, 128, 0, 0, 0, 0}));
         EXPECT_EQ(std::wstring(lf.lfFaceName), L"ＭＳ Ｐゴシック");
+        if (c.nTop < 0)
+            continue;
+        wintest::TestImage dib(400, 320);
+        dib.FillColor(kWhite);
+        SetTextColor(dib.dc(), kBlue);
+        c.draw(dib.dc(), &page);
+        const auto [left, top, right, bottom] = FindBox(dib, {0, 0, 400, 320}, kWhite);
+        EXPECT_TRUE(top >= page.top + c.nTop && bottom < page.top + c.nTop + c.nFontHeight) << top << " to " << bottom;
+        EXPECT_NEAR((left + right + 1) / 2.0, page.left + c.nCentre, 2.5);
+        // Blue on blue: no other colour and no background shows.
+        dib.FillColor(kBlue);
+        c.draw(dib.dc(), &page);
+        EXPECT_EQ(FindBox(dib, {0, 0, 400, 320}, kBlue), (Box{INT_MAX, INT_MAX, -1, -1}));
     }
 }
 

@@ -1,5 +1,6 @@
 // The paint on kept images and fonts draws exactly what the paint that rebuilt everything from the
-// resources drew: every page position, the page hidden, each blink step, each day colour.
+// resources drew: every page position, the page hidden, each blink step, each day colour, and with
+// the calendar page's boxes clear, the fixed rules' colours and rokuyo where the law differs.
 #include <algorithm>
 #include <cstring>
 
@@ -13,11 +14,17 @@ namespace {
 
 // The composition as it was before paints kept anything: bitmaps loaded, the sheet copied and its
 // patch copied in, a fresh font for every text, new working images and a new off-screen picture.
-void ReferencePanel(HDC hdcTarget, const SYSTEMTIME &st)
+void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st)
 {
+    RECT rc;
+    GetClientRect(hWnd, &rc);
+    ScopedMemoryDC dcMem(hdc), dcPage(hdc);
+    ScopedGdiObject<HBITMAP> bmMem(CreateCompatibleBitmap(hdc, rc.right, rc.bottom));
+    ScopedSelectObject selectMem(dcMem, bmMem);
+    FillRect(dcMem, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     void *pvPanel = nullptr;
-    ScopedGdiObject<HBITMAP> bmPanel(CreateRgbDib(hdcTarget, 120, 160, &pvPanel));
-    ScopedMemoryDC dcPanel(hdcTarget), dcBack(hdcTarget);
+    ScopedGdiObject<HBITMAP> bmPanel(CreateRgbDib(dcMem, 120, 160, &pvPanel));
+    ScopedMemoryDC dcPanel(dcMem.get()), dcBack(dcMem.get());
     ScopedSelectObject selectPanel(dcPanel, bmPanel);
     ScopedGdiObject<HBITMAP> bmBack(LoadBitmapA(AppInfo.hInstance, MAKEINTRESOURCEA(IDB_BACKGROUND)));
     ScopedSelectObject selectBack(dcBack, bmBack);
@@ -36,8 +43,8 @@ void ReferencePanel(HDC hdcTarget, const SYSTEMTIME &st)
 
     if (!Settings.bStatus) {
         void *pvLayer = nullptr;
-        ScopedGdiObject<HBITMAP> bmLayer(CreateRgbDib(hdcTarget, 120, 160, &pvLayer));
-        ScopedMemoryDC dcLayer(hdcTarget);
+        ScopedGdiObject<HBITMAP> bmLayer(CreateRgbDib(dcMem, 120, 160, &pvLayer));
+        ScopedMemoryDC dcLayer(dcMem.get());
         ScopedSelectObject selectLayer(dcLayer, bmLayer);
         std::memset(pvLayer, 128, 120 * 160 * 3);
         RECT rcLayer = {0, 0, 120, 160};
@@ -50,43 +57,22 @@ void ReferencePanel(HDC hdcTarget, const SYSTEMTIME &st)
         BlendDib(bmPanel, 0, 0, 120, 160, &bmihLayer, pvLayer, 0, 0, kOverlayKey, Settings.nTransparentCal);
     }
     const PanelLayout layout = LayoutPanels(Settings.bStatus, Settings.nCalendarPos);
-    BitBlt(hdcTarget, layout.xPanel, layout.yPanel, 120, 160, dcPanel, 0, 0, SRCCOPY);
-}
-
-void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st)
-{
-    RECT rc;
-    GetClientRect(hWnd, &rc);
-    ScopedMemoryDC dcMem(hdc), dcPage(hdc);
-    ScopedGdiObject<HBITMAP> bmMem(CreateCompatibleBitmap(hdc, rc.right, rc.bottom));
-    ScopedSelectObject selectMem(dcMem, bmMem);
-    FillRect(dcMem, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    ReferencePanel(dcMem, st);
-    const PanelLayout layout = LayoutPanels(Settings.bStatus, Settings.nCalendarPos);
+    BitBlt(dcMem, layout.xPanel, layout.yPanel, 120, 160, dcPanel, 0, 0, SRCCOPY);
     if (Settings.bStatus) {
         const RECT rcPage = {layout.xPage, layout.yPage, layout.xPage + 120, layout.yPage + 160};
         ScopedGdiObject<HBITMAP> bmPage(LoadBitmapA(AppInfo.hInstance, MAKEINTRESOURCEA(IDB_CALENDAR)));
         ScopedSelectObject selectPage(dcPage, bmPage);
         BitBlt(dcMem, rcPage.left, rcPage.top, 120, 160, dcPage, 0, 0, SRCCOPY);
         const COLORREF crDay = GetDayColor(st.wYear, st.wMonth, st.wDay, st.wDayOfWeek);
-        const struct { COLORREF cr; void (*draw)(HDC, const RECT *, const SYSTEMTIME &); } fields[] = {
-            {0, [](HDC h, const RECT *p, const SYSTEMTIME &t) { DrawCalendarYear(h, p, t.wYear); }},
-            {crDay, [](HDC h, const RECT *p, const SYSTEMTIME &t) { DrawCalendarDay(h, p, t.wDay); }},
-            {crDay, [](HDC h, const RECT *p, const SYSTEMTIME &t) { DrawCalendarMonth(h, p, t.wMonth); }},
-            {crDay, [](HDC h, const RECT *p, const SYSTEMTIME &t) { DrawCalendarWeekday(h, p, t.wDayOfWeek); }},
-            {0, [](HDC h, const RECT *p, const SYSTEMTIME &t) {
-                 if (Settings.b6)
-                     DrawCalendarRokuyo(h, p, GetRokuyoIndex(t.wMonth, t.wDay));
-             }},
-            {0, [](HDC h, const RECT *p, const SYSTEMTIME &t) {
-                 DrawCalendarTime(h, p, t.wHour, t.wMinute, t.wSecond);
-             }},
-        };
-        for (const auto &field : fields) {
-            ReleaseTextFonts();
-            SetTextColor(dcMem, field.cr);
-            field.draw(dcMem, &rcPage, st);
-        }
+        // Each field with a font of its own, made afresh.
+        const auto fresh = [&](COLORREF cr) { ReleaseTextFonts(), SetTextColor(dcMem, cr); return HDC(dcMem); };
+        DrawCalendarYear(fresh(0), &rcPage, st.wYear);
+        DrawCalendarDay(fresh(crDay), &rcPage, st.wDay);
+        DrawCalendarMonth(fresh(crDay), &rcPage, st.wMonth);
+        DrawCalendarWeekday(fresh(crDay), &rcPage, st.wDayOfWeek);
+        if (Settings.b6)
+            DrawCalendarRokuyo(fresh(0), &rcPage, GetRokuyoIndex(st.wMonth, st.wDay));
+        DrawCalendarTime(fresh(0), &rcPage, st.wHour, st.wMinute, st.wSecond);
     }
     BitBlt(hdc, 0, 0, rc.right, rc.bottom, dcMem, 0, 0, SRCCOPY);
 }
@@ -95,24 +81,31 @@ using PaintReferenceTest = PaintWindowTest;
 
 TEST_F(PaintReferenceTest, KeptImagesAndFontsDrawWhatTheRebuiltPaintDrew)
 {
+    // June 2024: 2 a Sunday (red), 1 a Saturday (blue), 5 a Wednesday (black). Then, with the holiday
+    // law and the lunar rokuyo off, the 2026 days the law colours otherwise, and 6 May 2008.
     struct Case {
         int32_t bStatus, nCalendarPos, nDrawChara, nBlinkStep, b6, nTransparent, nTransparentCal;
-        WORD day, weekday;  // of June 2024: 2 a Sunday (red), 1 a Saturday (blue), 5 a Wednesday (black)
-        const char *pszFont;
+        WORD year, month, day, weekday;
+        bool bProportional;
     } cases[] = {
-        {1, 0, 0, -1, 0, 0, 40, 5, 3, "ＭＳ ゴシック"},    {1, 1, 2, 0, 1, 30, 40, 2, 0, "ＭＳ ゴシック"},
-        {1, 2, 2, 1, 1, 0, 40, 1, 6, "ＭＳ ゴシック"},     {1, 3, 2, 2, 1, 55, 40, 5, 3, "ＭＳ ゴシック"},
-        {1, 3, 2, -1, 1, 100, 40, 2, 0, "ＭＳ Ｐゴシック"}, {0, 3, 2, 3, 1, 30, 40, 2, 0, "ＭＳ Ｐゴシック"},
-        {0, 1, 2, 4, 0, 0, 0, 1, 6, "ＭＳ ゴシック"},      {0, 0, 1, 2, 0, 70, 100, 5, 3, "ＭＳ ゴシック"},
-        {0, 3, 2, 1, 0, 30, 65, 1, 6, "ＭＳ ゴシック"},
+        {1, 0, 0, -1, 0, 0, 40, 2024, 6, 5, 3, 0},    {1, 1, 2, 0, 1, 30, 40, 2024, 6, 2, 0, 0},
+        {1, 2, 2, 1, 1, 0, 40, 2024, 6, 1, 6, 0},     {1, 3, 2, 2, 1, 55, 40, 2024, 6, 5, 3, 0},
+        {1, 3, 2, -1, 1, 100, 40, 2024, 6, 2, 0, 1},  {0, 3, 2, 3, 1, 30, 40, 2024, 6, 2, 0, 1},
+        {0, 1, 2, 4, 0, 0, 0, 2024, 6, 1, 6, 0},      {0, 0, 1, 2, 0, 70, 100, 2024, 6, 5, 3, 0},
+        {0, 3, 2, 1, 0, 30, 65, 2024, 6, 1, 6, 0},    {1, 1, 2, -1, 0, 0, 40, 2026, 1, 12, 1, 0},
+        {1, 1, 2, -1, 1, 0, 40, 2026, 1, 15, 4, 0},   {1, 1, 2, -1, 0, 0, 40, 2026, 2, 23, 1, 0},
+        {1, 1, 2, -1, 1, 0, 40, 2026, 2, 17, 2, 0},   {1, 1, 2, -1, 0, 0, 40, 2026, 5, 6, 3, 0},
+        {1, 1, 2, -1, 1, 0, 40, 2026, 9, 21, 1, 0},   {1, 1, 2, -1, 0, 0, 40, 2026, 9, 22, 2, 0},
+        {1, 1, 2, -1, 1, 0, 40, 2026, 10, 10, 6, 0},  {1, 1, 2, -1, 0, 0, 40, 2026, 12, 23, 3, 0},
+        {1, 1, 2, -1, 1, 0, 40, 2008, 5, 6, 2, 0},
     };
     // A new face follows a case that kept fonts of the old one, for the page (4) and the overlay (6).
     for (const Case &c : cases) {
         Settings.bStatus = c.bStatus, Settings.nCalendarPos = c.nCalendarPos, Settings.nDrawChara = c.nDrawChara;
         Settings.b6 = c.b6, Settings.nTransparent = c.nTransparent, Settings.nTransparentCal = c.nTransparentCal;
-        lstrcpyA(Settings.szFont, c.pszFont);
+        lstrcpyA(Settings.szFont, c.bProportional ? "ＭＳ Ｐゴシック" : "ＭＳ ゴシック");
         nBlinkStep = c.nBlinkStep;
-        const SYSTEMTIME st = PinTime(2024, 6, c.day, c.weekday, 21, 7, static_cast<WORD>(&c - cases));
+        const SYSTEMTIME st = PinTime(c.year, c.month, c.day, c.weekday, 21, 7, static_cast<WORD>(&c - cases));
         // The first paint finds what the case before kept (images, fonts of its face); the
         // reference then frees the fonts, so the second paint makes them again.
         TestImage reference(240, 320), kept(240, 320), remade(240, 320);

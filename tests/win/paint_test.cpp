@@ -32,66 +32,51 @@ TEST_F(PaintTest, PanelAndPageStandWhereTheLayoutPutsThem)
     }
 }
 
-TEST_F(PaintTest, DayInkFollowsTheDayAndTheYearIsAlwaysBlack)
+// Month (rows 41 to 62), day (67 to 106) and weekday (107 to 119) in the day's ink only; year (5 to
+// 17) and time (141 to 156) in black only. The weekday is centred, or with b6 set 15 pixels left of
+// centre with the rokuyo label in black 15 right (b6 only on a red day, so the two inks tell them apart).
+TEST_F(PaintTest, DayInkFollowsTheDayTheYearAndTimeAreBlackAndTheRokuyoOnlyWhenSet)
 {
     constexpr uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kBlack = 0;
-    struct Case { const char *what; WORD year, month, day, weekday; uint32_t ink; } cases[] = {
-        {"Sunday", 2024, 6, 2, 0, kRed},
-        {"holiday (3 May, a Friday)", 2024, 5, 3, 5, kRed},
-        {"substitute Monday (6 May)", 2024, 5, 6, 1, kRed},
-        {"Saturday holiday (the autumnal equinox, 22 September 2012)", 2012, 9, 22, 6, kRed},
-        {"plain Saturday", 2024, 6, 1, 6, kBlue},
-        {"plain Wednesday", 2024, 6, 5, 3, kBlack},
+    struct Case { const char *what; WORD year, month, day, weekday; uint32_t ink; int32_t b6; } cases[] = {
+        {"Sunday", 2024, 6, 2, 0, kRed, 0},
+        {"Sunday with the rokuyo", 2024, 6, 2, 0, kRed, 1},
+        {"holiday (3 May, a Friday)", 2024, 5, 3, 5, kRed, 0},
+        {"substitute Monday (6 May)", 2024, 5, 6, 1, kRed, 0},
+        {"Saturday holiday (the autumnal equinox, 22 September 2012)", 2012, 9, 22, 6, kRed, 1},
+        {"plain Saturday", 2024, 6, 1, 6, kBlue, 0},
+        {"plain Wednesday", 2024, 6, 5, 3, kBlack, 0},
     };
     const std::vector<uint32_t> page = ResourcePicture(IDB_CALENDAR);
     for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
         PinTime(c.year, c.month, c.day, c.weekday, 10, 30);
+        Settings.b6 = c.b6;
         TestImage image(240, 160);
         Paint(image);
         const std::vector<uint32_t> painted = Pixels(image, 120, 0);
-        // Pixels of this ink the paint added to rows [top, bottom) of the page's picture.
-        auto added = [&](int top, int bottom, uint32_t ink) {
-            return std::count(painted.begin() + top * 120, painted.begin() + bottom * 120, ink) -
-                   std::count(page.begin() + top * 120, page.begin() + bottom * 120, ink);
-        };
-        // Month (rows 41 to 62), day (67 to 106) and weekday (107 to 119) in the day's ink only;
-        // year (5 to 17) and time (141 to 156) in black only.
-        for (uint32_t ink : {kRed, kBlue, kBlack}) {
-            const auto day = added(67, 107, ink), month = added(41, 63, ink), weekday = added(107, 120, ink);
-            const auto year = added(5, 18, ink), time = added(141, 157, ink);
-            EXPECT_TRUE(ink == c.ink ? day > 30 && month > 10 && weekday > 10 : day <= 0 && month <= 0 && weekday <= 0)
-                << c.what << ": day, month, weekday, ink " << std::hex << ink;
-            EXPECT_TRUE(ink == kBlack ? year > 10 && time > 10 : year <= 0 && time <= 0)
-                << c.what << ": year, time, ink " << std::hex << ink;
-        }
-    }
-}
-
-// On a red Sunday: with b6 off the weekday line holds the red weekday centred on the page and
-// nothing black; with b6 on the weekday moves 15 pixels left and the label is black, 15 right.
-TEST_F(PaintTest, RokuyoLabelIsBlackBesideTheWeekdayOnlyWhenSet)
-{
-    PinTime(2024, 6, 2, 0, 10, 30);
-    const std::vector<uint32_t> page = ResourcePicture(IDB_CALENDAR);
-    for (int32_t b6 : {0, 1}) {
-        Settings.b6 = b6;
-        TestImage image(240, 160);
-        Paint(image);
-        const std::vector<uint32_t> painted = Pixels(image, 120, 0);
-        // How many pixels of the weekday line the paint turned to this ink, and their mean column.
-        const auto line = [&](uint32_t ink) {
+        // How many pixels of rows [top, bottom) the paint turned to this ink, and their mean column.
+        const auto added = [&](int top, int bottom, uint32_t ink) {
             int n = 0, sum = 0;
-            for (int i = 107 * 120; i < 120 * 120; ++i)
+            for (int i = top * 120; i < bottom * 120; ++i)
                 if (painted[i] == ink && page[i] != ink)
                     ++n, sum += i % 120;
             return std::pair(n, n ? double(sum) / n : -1.0);
         };
-        const auto [nRed, xRed] = line(0xFF0000);
-        const auto [nBlack, xBlack] = line(0);
-        EXPECT_GT(nRed, 10) << b6;
-        EXPECT_NEAR(xRed, b6 ? 45 : 60, 3) << b6;
-        EXPECT_EQ(nBlack > 10, b6 == 1);
-        EXPECT_NEAR(xBlack, b6 ? 75 : -1, 3) << b6;
+        for (uint32_t ink : {kRed, kBlue, kBlack}) {
+            SCOPED_TRACE(testing::Message() << "ink " << std::hex << ink);
+            const int day = added(67, 107, ink).first, month = added(41, 63, ink).first;
+            const int year = added(5, 18, ink).first, time = added(141, 157, ink).first;
+            const auto [weekday, xWeekday] = added(107, 120, ink);
+            EXPECT_TRUE(ink == c.ink ? day > 30 && month > 10 : day == 0 && month == 0) << day << " " << month;
+            EXPECT_TRUE(ink == kBlack ? year > 10 && time > 10 : year == 0 && time == 0) << year << " " << time;
+            if (ink == c.ink || (ink == kBlack && c.b6)) {
+                EXPECT_GT(weekday, 10);
+                EXPECT_NEAR(xWeekday, ink != c.ink ? 75 : c.b6 ? 45 : 60, 3);
+            } else {
+                EXPECT_EQ(weekday, 0);
+            }
+        }
     }
 }
 
