@@ -175,8 +175,7 @@ TEST_F(AboutTest, OpensOnceFromTheMenuAndTheIconOpensTheStaffBoxOnlyFromInside)
             EXPECT_EQ(SendMessageA(hWnd, WM_COMMAND, IDM_ABOUT, 0), 1);  // returns at once: no second box
             // url.dll is in the prefix's system directory.
             EXPECT_TRUE(Enabled(hDlg, IDC_HOMEPAGE) && Enabled(hDlg, IDC_MAILTO));
-            RECT rcIcon = ControlRect(hDlg, IDC_ABOUTICON);
-            const RECT rcFrame = ControlRect(hDlg, IDC_ICONFRAME);
+            RECT rcIcon = ControlRect(hDlg, IDC_ABOUTICON), rcFrame = ControlRect(hDlg, IDC_ICONFRAME);
             InflateRect(&rcIcon, 2, 2);
             EXPECT_TRUE(EqualRect(&rcIcon, &rcFrame));
         }
