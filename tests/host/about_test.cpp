@@ -9,37 +9,33 @@
 
 namespace {
 
-// Exact-size heap buffers, so the sanitizer sees any byte written past them.
-// In Shift-JIS "表" is 95 5C and "ャ" is 83 83.
+// Exact-size 260-byte heap buffers, so the sanitizer sees any byte written past them; an empty
+// result is "not present". In Shift-JIS "表" is 95 5C and "ャ" is 83 83.
 TEST(UrlDllPath, SeparatorByTheTrailByteRuleAndNothingPastTheBuffer)
 {
-    const struct { std::string dir; size_t cb; int ok; std::string out; } cases[] = {
-        {"C:\\WINDOWS\\SYSTEM", 260, 1, "C:\\WINDOWS\\SYSTEM\\url.dll"},
-        {"C:\\", 260, 1, "C:\\url.dll"},
-        {"C:\\\x95\x5C", 260, 1, "C:\\\x95\x5C\\url.dll"},   // the 5C is a trail byte
-        {"C:\\\x83\x83\x5C", 260, 1, "C:\\\x83\x83\x5C" "url.dll"},  // the 5C stands alone
-        {"C:\\\x95", 260, 1, "C:\\\x95\\url.dll"},           // a lone lead byte is a character
-        {"", 260, 0, ""},                                     // the read failed
-        {std::string(251, 'a'), 260, 1, std::string(251, 'a') + "\\url.dll"},  // exactly fits
-        {std::string(252, 'a'), 260, 0, ""},
-        {std::string(251, 'a') + "\\", 260, 1, std::string(251, 'a') + "\\url.dll"},
-        {std::string(259, 'a'), 260, 0, ""},                  // no room even for the backslash
+    const std::string a251(251, 'a');
+    const struct { std::string dir, out; } cases[] = {
+        {"C:\\WINDOWS\\SYSTEM", "C:\\WINDOWS\\SYSTEM\\url.dll"}, {"C:\\", "C:\\url.dll"},
+        {"C:\\\x95\x5C", "C:\\\x95\x5C\\url.dll"},         // the 5C is a trail byte
+        {"C:\\\x83\x83\x5C", "C:\\\x83\x83\x5C" "url.dll"},  // the 5C stands alone
+        {"C:\\\x95", "C:\\\x95\\url.dll"},                  // a lone lead byte is a character
+        {"", ""},                                           // the read failed
+        {a251, a251 + "\\url.dll"}, {a251 + "a", ""},        // exactly fits, one too many
+        {a251 + "\\", a251 + "\\url.dll"}, {std::string(259, 'a'), ""},  // no room for the backslash
     };
     for (const auto &c : cases) {
-        std::vector<char> buf(c.cb, 'x');
+        std::vector<char> buf(260, 'x');
         memcpy(buf.data(), c.dir.data(), c.dir.size());
-        const unsigned int cchResult = static_cast<unsigned int>(c.dir.size());
-        EXPECT_EQ(MakeUrlDllPath(buf.data(), buf.size(), cchResult), c.ok) << c.dir;
-        EXPECT_TRUE(!c.ok || buf.data() == c.out) << c.dir;
+        EXPECT_EQ(MakeUrlDllPath(buf.data(), buf.size(), static_cast<unsigned>(c.dir.size())), !c.out.empty()) << c.dir;
+        EXPECT_TRUE(c.out.empty() || buf.data() == c.out) << c.dir;
     }
     // Too small for it: GetSystemDirectoryA answers with the size it needs and leaves the buffer undefined.
     std::vector<char> buf(260, 'x');
     EXPECT_EQ(MakeUrlDllPath(buf.data(), buf.size(), 300), 0);
     // Where the code page has no double-byte characters every 5C is a separator.
-    char sz[16] = "C:\\\x95\x5C";
+    char sz[16] = "C:\\\x95\x5C", szEmpty[1] = "";
     EXPECT_EQ(AppendBackslash(sz, sizeof(sz), [](unsigned char) { return false; }), 1);
     EXPECT_STREQ(sz, "C:\\\x95\x5C");
-    char szEmpty[1] = "";
     EXPECT_EQ(AppendBackslash(szEmpty, 1), 1);
 }
 
@@ -66,9 +62,9 @@ TEST(Reveal, AfterKPassesExactlyTheStripesBelowKAreCopiedEachOnce)
     std::vector<int> copies(cx * cy, 0);
     for (int k = 0; k <= kRevealPasses; ++k) {
         for (int i = 0; i < cx * cy; ++i) {
-            const int x = i % cx, y = i / cx, stripe = ((x - y) % 7 + 7) % 7;
-            ASSERT_EQ(copies[i], stripe < k ? 1 : 0) << x << "," << y << " after " << k;
-            ASSERT_EQ(IsRevealed(x, y, k), stripe < k);
+            const bool bCopied = ((i % cx - i / cx) % 7 + 7) % 7 < k;
+            ASSERT_EQ(copies[i], bCopied ? 1 : 0) << i % cx << "," << i / cx << " after " << k;
+            ASSERT_EQ(IsRevealed(i % cx, i / cx, k), bCopied);
         }
         for (int y = 0; k < kRevealPasses && y < cy; ++y)
             for (int x = RevealFirstColumn(y, k); x < cx; x += kRevealPasses)
