@@ -1,5 +1,7 @@
-// Launching vespin.exe and reading its registry store from outside.
+// Launching vespin.exe, reading its registry store and working its sheet from outside.
 #include "tests/e2e/e2e_harness.h"
+
+#include <commctrl.h>
 
 #include "base/appnames.h"
 #include "res/resource.h"
@@ -24,6 +26,21 @@ void WriteDefaultSettings()
     SettingsRecord rec;
     SetDefaultSettings(&rec);
     teststore::StoreRecord(rec);
+}
+
+std::map<std::string, std::string> StoredValues()
+{
+    std::map<std::string, std::string> values;
+    for (const SettingField &field : SettingFields) {
+        DWORD dw = 0;
+        if (field.kind == kSettingString)
+            ReadString(field.pszName, &values[field.pszName]);
+        else if (ReadDword(field.pszName, &dw))
+            values[field.pszName] = std::to_string(dw);
+    }
+    values.erase("nHourOld");
+    values.erase("nMinuteOld");
+    return values;
 }
 
 HWND FindVespinWindow()
@@ -96,17 +113,8 @@ bool Vespin::Start(bool waitForWindow)
         return false;
     if (!waitForWindow)
         return true;
-    return WaitFor([this] {
-        HWND h = FindVespinWindow();
-        DWORD pid = 0;
-        if (h)
-            GetWindowThreadProcessId(h, &pid);
-        if (h && pid == pi.dwProcessId && IsWindowVisible(h)) {
-            hWnd = h;
-            return true;
-        }
-        return false;
-    });
+    hWnd = WaitForOwnWindow(*this, kAppClassName, kAppTitle);
+    return hWnd != nullptr;
 }
 
 bool Vespin::Running() const
@@ -142,6 +150,78 @@ int Vespin::Exit()
 {
     PostMessageA(hWnd, WM_COMMAND, IDM_EXIT, 0);
     return WaitExit();
+}
+
+HWND WaitForOwnWindow(const Vespin &app, const char *pszClass, const char *pszTitle)
+{
+    HWND hWnd = nullptr;
+    WaitFor([&] {
+        DWORD dwPid = 0;
+        for (hWnd = FindWindowExA(nullptr, nullptr, pszClass, pszTitle); hWnd;
+             hWnd = FindWindowExA(nullptr, hWnd, pszClass, pszTitle))
+            if (GetWindowThreadProcessId(hWnd, &dwPid) && dwPid == app.pi.dwProcessId && IsWindowVisible(hWnd))
+                return true;
+        return false;
+    });
+    return hWnd;
+}
+
+HWND OpenSheet(const Vespin &app)
+{
+    PostMessageA(app.hWnd, WM_COMMAND, IDM_PROPERTY, 0);
+    return WaitForOwnWindow(app, "#32770", "プロパティ");
+}
+
+bool CloseSheet(HWND hSheet, int nButton)
+{
+    PostMessageA(hSheet, PSM_PRESSBUTTON, nButton, 0);
+    return WaitFor([&] { return !IsWindow(hSheet); });
+}
+
+std::string WindowText(HWND hWnd)
+{
+    char sz[600] = "";
+    SendMessageA(hWnd, WM_GETTEXT, sizeof(sz), reinterpret_cast<LPARAM>(sz));
+    return sz;
+}
+
+void Page::SetText(int id, const char *psz) const
+{
+    SendMessageA(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(psz));
+}
+
+void Page::Click(int id) const
+{
+    SendMessageA(Item(id), BM_CLICK, 0, 0);
+}
+
+bool Page::Checked(int id) const
+{
+    return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Page::Select(int id, int nIndex) const
+{
+    SendMessageA(Item(id), CB_SETCURSEL, nIndex, 0);
+    SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+}
+
+// Asked in UTF-16: Wine hands another process's ANSI request the item's UTF-16 text unconverted.
+std::string Page::ComboText(int id, int nIndex) const
+{
+    if (nIndex < 0)
+        nIndex = static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
+    wchar_t wide[256] = L"";
+    SendMessageW(Item(id), CB_GETLBTEXT, nIndex, reinterpret_cast<LPARAM>(wide));
+    char text[512] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
+Page ShowPage(HWND hSheet, int nIndex)
+{
+    SendMessageA(hSheet, PSM_SETCURSEL, nIndex, 0);
+    return {reinterpret_cast<HWND>(SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0))};
 }
 
 }  // namespace e2e
