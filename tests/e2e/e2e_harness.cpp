@@ -48,32 +48,20 @@ HWND FindVespinWindow()
     return FindWindowA(kAppClassName, kAppTitle);
 }
 
-struct BoxSearch {
-    DWORD dwProcessId;
-    HWND hFound;
-};
-
-static BOOL CALLBACK FindBoxProc(HWND hWnd, LPARAM lParam)
+// A visible top-level window of process dwPid with this class and title (null: any title).
+static HWND FindOwnWindow(DWORD dwPid, const char *pszClass, const char *pszTitle)
 {
-    BoxSearch *search = reinterpret_cast<BoxSearch *>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hWnd, &pid);
-    char cls[64], title[64];
-    const int cchClass = GetClassNameA(hWnd, cls, sizeof(cls));
-    GetWindowTextA(hWnd, title, sizeof(title));
-    if (pid == search->dwProcessId && cchClass != 0 && lstrcmpA(cls, "#32770") == 0 && lstrcmpA(title, kAppTitle) == 0 &&
-        IsWindowVisible(hWnd)) {
-        search->hFound = hWnd;
-        return FALSE;
-    }
-    return TRUE;
+    DWORD dwOwner = 0;
+    for (HWND hWnd = FindWindowExA(nullptr, nullptr, pszClass, pszTitle); hWnd;
+         hWnd = FindWindowExA(nullptr, hWnd, pszClass, pszTitle))
+        if (GetWindowThreadProcessId(hWnd, &dwOwner) && dwOwner == dwPid && IsWindowVisible(hWnd))
+            return hWnd;
+    return nullptr;
 }
 
 HWND FindMessageBox(DWORD dwProcessId)
 {
-    BoxSearch search = {dwProcessId, nullptr};
-    EnumWindows(FindBoxProc, reinterpret_cast<LPARAM>(&search));
-    return search.hFound;
+    return FindOwnWindow(dwProcessId, "#32770", kAppTitle);
 }
 
 std::string MessageBoxText(HWND hBox)
@@ -155,14 +143,7 @@ int Vespin::Exit()
 HWND WaitForOwnWindow(const Vespin &app, const char *pszClass, const char *pszTitle)
 {
     HWND hWnd = nullptr;
-    WaitFor([&] {
-        DWORD dwPid = 0;
-        for (hWnd = FindWindowExA(nullptr, nullptr, pszClass, pszTitle); hWnd;
-             hWnd = FindWindowExA(nullptr, hWnd, pszClass, pszTitle))
-            if (GetWindowThreadProcessId(hWnd, &dwPid) && dwPid == app.pi.dwProcessId && IsWindowVisible(hWnd))
-                return true;
-        return false;
-    });
+    WaitFor([&] { return (hWnd = FindOwnWindow(app.pi.dwProcessId, pszClass, pszTitle)) != nullptr; });
     return hWnd;
 }
 
@@ -183,21 +164,6 @@ std::string WindowText(HWND hWnd)
     char sz[600] = "";
     SendMessageA(hWnd, WM_GETTEXT, sizeof(sz), reinterpret_cast<LPARAM>(sz));
     return sz;
-}
-
-void Page::SetText(int id, const char *psz) const
-{
-    SendMessageA(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(psz));
-}
-
-void Page::Click(int id) const
-{
-    SendMessageA(Item(id), BM_CLICK, 0, 0);
-}
-
-bool Page::Checked(int id) const
-{
-    return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Page::Select(int id, int nIndex) const

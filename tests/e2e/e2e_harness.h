@@ -76,9 +76,9 @@ struct Page {
     HWND Item(int id) const { return GetDlgItem(hWnd, id); }
     std::string Text(int id) const { return WindowText(Item(id)); }
     // The edit box then notifies EN_CHANGE, as when typed.
-    void SetText(int id, const char *psz) const;
-    void Click(int id) const;
-    bool Checked(int id) const;
+    void SetText(int id, const char *psz) const { SendMessageA(Item(id), WM_SETTEXT, 0, LPARAM(psz)); }
+    void Click(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+    bool Checked(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     // As the combo box reports a user's choice; -1 leaves nothing selected.
     void Select(int id, int nIndex) const;
     // Item nIndex of a combo box, or its selection.
