@@ -1,5 +1,7 @@
-// Launching vespin.exe and reading its registry store from outside.
+// Launching vespin.exe, reading its registry store and working its sheet from outside.
 #include "tests/e2e/e2e_harness.h"
+
+#include <commctrl.h>
 
 #include "base/appnames.h"
 #include "res/resource.h"
@@ -26,37 +28,40 @@ void WriteDefaultSettings()
     teststore::StoreRecord(rec);
 }
 
+std::map<std::string, std::string> StoredValues()
+{
+    std::map<std::string, std::string> values;
+    for (const SettingField &field : SettingFields) {
+        DWORD dw = 0;
+        if (field.kind == kSettingString)
+            ReadString(field.pszName, &values[field.pszName]);
+        else if (ReadDword(field.pszName, &dw))
+            values[field.pszName] = std::to_string(dw);
+    }
+    values.erase("nHourOld");
+    values.erase("nMinuteOld");
+    return values;
+}
+
 HWND FindVespinWindow()
 {
     return FindWindowA(kAppClassName, kAppTitle);
 }
 
-struct BoxSearch {
-    DWORD dwProcessId;
-    HWND hFound;
-};
-
-static BOOL CALLBACK FindBoxProc(HWND hWnd, LPARAM lParam)
+// A visible top-level window of process dwPid with this class and title (null: any title).
+static HWND FindOwnWindow(DWORD dwPid, const char *pszClass, const char *pszTitle)
 {
-    BoxSearch *search = reinterpret_cast<BoxSearch *>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hWnd, &pid);
-    char cls[64], title[64];
-    const int cchClass = GetClassNameA(hWnd, cls, sizeof(cls));
-    GetWindowTextA(hWnd, title, sizeof(title));
-    if (pid == search->dwProcessId && cchClass != 0 && lstrcmpA(cls, "#32770") == 0 && lstrcmpA(title, kAppTitle) == 0 &&
-        IsWindowVisible(hWnd)) {
-        search->hFound = hWnd;
-        return FALSE;
-    }
-    return TRUE;
+    DWORD dwOwner = 0;
+    for (HWND hWnd = FindWindowExA(nullptr, nullptr, pszClass, pszTitle); hWnd;
+         hWnd = FindWindowExA(nullptr, hWnd, pszClass, pszTitle))
+        if (GetWindowThreadProcessId(hWnd, &dwOwner) && dwOwner == dwPid && IsWindowVisible(hWnd))
+            return hWnd;
+    return nullptr;
 }
 
 HWND FindMessageBox(DWORD dwProcessId)
 {
-    BoxSearch search = {dwProcessId, nullptr};
-    EnumWindows(FindBoxProc, reinterpret_cast<LPARAM>(&search));
-    return search.hFound;
+    return FindOwnWindow(dwProcessId, "#32770", kAppTitle);
 }
 
 std::string MessageBoxText(HWND hBox)
@@ -96,17 +101,8 @@ bool Vespin::Start(bool waitForWindow)
         return false;
     if (!waitForWindow)
         return true;
-    return WaitFor([this] {
-        HWND h = FindVespinWindow();
-        DWORD pid = 0;
-        if (h)
-            GetWindowThreadProcessId(h, &pid);
-        if (h && pid == pi.dwProcessId && IsWindowVisible(h)) {
-            hWnd = h;
-            return true;
-        }
-        return false;
-    });
+    hWnd = WaitForOwnWindow(*this, kAppClassName, kAppTitle);
+    return hWnd != nullptr;
 }
 
 bool Vespin::Running() const
@@ -142,6 +138,56 @@ int Vespin::Exit()
 {
     PostMessageA(hWnd, WM_COMMAND, IDM_EXIT, 0);
     return WaitExit();
+}
+
+HWND WaitForOwnWindow(const Vespin &app, const char *pszClass, const char *pszTitle)
+{
+    HWND hWnd = nullptr;
+    WaitFor([&] { return (hWnd = FindOwnWindow(app.pi.dwProcessId, pszClass, pszTitle)) != nullptr; });
+    return hWnd;
+}
+
+HWND OpenSheet(const Vespin &app)
+{
+    PostMessageA(app.hWnd, WM_COMMAND, IDM_PROPERTY, 0);
+    return WaitForOwnWindow(app, "#32770", "プロパティ");
+}
+
+bool CloseSheet(HWND hSheet, int nButton)
+{
+    PostMessageA(hSheet, PSM_PRESSBUTTON, nButton, 0);
+    return WaitFor([&] { return !IsWindow(hSheet); });
+}
+
+std::string WindowText(HWND hWnd)
+{
+    char sz[600] = "";
+    SendMessageA(hWnd, WM_GETTEXT, sizeof(sz), reinterpret_cast<LPARAM>(sz));
+    return sz;
+}
+
+void Page::Select(int id, int nIndex) const
+{
+    SendMessageA(Item(id), CB_SETCURSEL, nIndex, 0);
+    SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+}
+
+// Asked in UTF-16: Wine hands another process's ANSI request the item's UTF-16 text unconverted.
+std::string Page::ComboText(int id, int nIndex) const
+{
+    if (nIndex < 0)
+        nIndex = static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
+    wchar_t wide[256] = L"";
+    SendMessageW(Item(id), CB_GETLBTEXT, nIndex, reinterpret_cast<LPARAM>(wide));
+    char text[512] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
+Page ShowPage(HWND hSheet, int nIndex)
+{
+    SendMessageA(hSheet, PSM_SETCURSEL, nIndex, 0);
+    return {reinterpret_cast<HWND>(SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0))};
 }
 
 }  // namespace e2e

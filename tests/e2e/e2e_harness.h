@@ -1,10 +1,11 @@
 // Helpers for driving the real vespin.exe from a test process: launch, find its
-// window, read its settings from the registry, answer its message boxes.
+// window, read its settings from the registry, answer its message boxes, work its sheet.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
 
 #include "tests/common/settings_store.h"
@@ -23,6 +24,8 @@ using teststore::WriteDword;
 using teststore::WriteString;
 // Stores the 28 defaults as a complete record.
 void WriteDefaultSettings();
+// The 28 stored values as text, but the time check's own two, which a paint may move on.
+std::map<std::string, std::string> StoredValues();
 
 // Main window of a running copy, or null.
 HWND FindVespinWindow();
@@ -54,5 +57,34 @@ std::string ExePath(const char *pszName);
 
 // Moves the mouse to a screen point and clicks the left button twice, as hardware input.
 void DoubleClickAt(int x, int y);
+
+// A visible top-level window of app's process with this class and title (null: any title),
+// waited for; null if none came.
+HWND WaitForOwnWindow(const Vespin &app, const char *pszClass, const char *pszTitle);
+
+// Opens the property sheet by the posted menu command (a sent one would wait in its modal loop).
+HWND OpenSheet(const Vespin &app);
+// PSBTN_OK or PSBTN_CANCEL; true once the sheet has gone.
+bool CloseSheet(HWND hSheet, int nButton);
+
+// Another process's window text: GetWindowTextA gets nothing from its edit boxes.
+std::string WindowText(HWND hWnd);
+
+// A page of the open sheet, worked as another process can.
+struct Page {
+    HWND hWnd;
+    HWND Item(int id) const { return GetDlgItem(hWnd, id); }
+    std::string Text(int id) const { return WindowText(Item(id)); }
+    // The edit box then notifies EN_CHANGE, as when typed.
+    void SetText(int id, const char *psz) const { SendMessageA(Item(id), WM_SETTEXT, 0, LPARAM(psz)); }
+    void Click(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+    bool Checked(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    // As the combo box reports a user's choice; -1 leaves nothing selected.
+    void Select(int id, int nIndex) const;
+    // Item nIndex of a combo box, or its selection.
+    std::string ComboText(int id, int nIndex = -1) const;
+};
+// Switches the sheet to page nIndex.
+Page ShowPage(HWND hSheet, int nIndex);
 
 }  // namespace e2e

@@ -19,44 +19,12 @@ BOOL WINAPI RecordPlaySound(LPCSTR pszSound, HMODULE, DWORD)
     return TRUE;
 }
 
-// Points this module's import of winmm's PlaySoundA at pfnNew; returns the old target.
-ULONG_PTR RedirectPlaySound(ULONG_PTR pfnNew)
-{
-    BYTE *pBase = reinterpret_cast<BYTE *>(GetModuleHandleA(nullptr));
-    const LONG nNtOffset = reinterpret_cast<IMAGE_DOS_HEADER *>(pBase)->e_lfanew;
-    const auto *pNt = reinterpret_cast<IMAGE_NT_HEADERS *>(pBase + nNtOffset);
-    const IMAGE_DATA_DIRECTORY &dir = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto *pImp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR *>(pBase + dir.VirtualAddress); pImp->Name; ++pImp) {
-        if (lstrcmpiA(reinterpret_cast<char *>(pBase + pImp->Name), "winmm.dll") != 0)
-            continue;
-        auto *pName = reinterpret_cast<IMAGE_THUNK_DATA *>(pBase + pImp->OriginalFirstThunk);
-        auto *pAddr = reinterpret_cast<IMAGE_THUNK_DATA *>(pBase + pImp->FirstThunk);
-        for (; pName->u1.AddressOfData; ++pName, ++pAddr) {
-            if (IMAGE_SNAP_BY_ORDINAL(pName->u1.Ordinal) ||
-                lstrcmpA(reinterpret_cast<IMAGE_IMPORT_BY_NAME *>(pBase + pName->u1.AddressOfData)->Name, "PlaySoundA"))
-                continue;
-            DWORD dwOld;
-            VirtualProtect(&pAddr->u1.Function, sizeof(ULONG_PTR), PAGE_READWRITE, &dwOld);
-            const ULONG_PTR pfnOld = pAddr->u1.Function;
-            pAddr->u1.Function = pfnNew;
-            VirtualProtect(&pAddr->u1.Function, sizeof(ULONG_PTR), dwOld, &dwOld);
-            return pfnOld;
-        }
-    }
-    return 0;
-}
-
 class PageTest : public RenderTest {
 protected:
     void SetUp() override { RenderTest::SetUp(); bClockPageReady = bCharaPageReady = 0; }
-    HWND Open(int nTemplate, DLGPROC pfnProc)
+    static HWND Open(int nTemplate, DLGPROC pfnProc)
     {
         return CreateDialogParamA(AppInfo.hInstance, MAKEINTRESOURCEA(nTemplate), nullptr, pfnProc, 0);
-    }
-    static void Notify(HWND hPage, UINT code)
-    {
-        NMHDR nm = {GetParent(hPage), 0, code};
-        SendMessageA(hPage, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
     }
 };
 
@@ -98,11 +66,11 @@ TEST_F(PageTest, TheTimeSignalPlaysTheFilesTheClockPageStored)
     SendDlgItemMessageA(hPage, IDC_ALARM30, BM_CLICK, 0, 0);
     SetDlgItemTextA(hPage, IDC_WAVE, "C:\\chimes\\hour.wav");
     SetDlgItemTextA(hPage, IDC_WAVE30, "C:\\chimes\\half.wav");
-    Notify(hPage, PSN_APPLY);
+    NMHDR nm = {GetParent(hPage), 0, PSN_APPLY};
+    SendMessageA(hPage, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
     DestroyWindow(hPage);
     Settings.bAlarm = 1;
-    const ULONG_PTR pfnReal = RedirectPlaySound(reinterpret_cast<ULONG_PTR>(RecordPlaySound));
-    ASSERT_NE(pfnReal, 0u);
+    SetSoundCalls(RecordPlaySound, nullptr);
     const struct { WORD hour, minute; const char *pszPlayed; } steps[] = {
         {11, 59, ""}, {12, 0, "C:\\chimes\\hour.wav"}, {12, 29, ""}, {12, 30, "C:\\chimes\\half.wav"}};
     bChimeReady = 0;
@@ -112,7 +80,7 @@ TEST_F(PageTest, TheTimeSignalPlaysTheFilesTheClockPageStored)
         CheckTimeSignal(st);
         EXPECT_EQ(sPlayed, s.pszPlayed) << s.hour << ":" << s.minute;
     }
-    RedirectPlaySound(pfnReal);
+    SetSoundCalls(nullptr, nullptr);
 }
 
 }  // namespace
