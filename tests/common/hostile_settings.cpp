@@ -64,15 +64,8 @@ private:
     std::mt19937 rng_;
 };
 
-bool IsTextType(DWORD dwType)
-{
-    return dwType == REG_SZ || dwType == REG_EXPAND_SZ || dwType == REG_MULTI_SZ;
-}
-
-std::string Dword(uint32_t value)
-{
-    return std::string(reinterpret_cast<const char *>(&value), 4);
-}
+bool IsTextType(DWORD dwType) { return dwType == REG_SZ || dwType == REG_EXPAND_SZ || dwType == REG_MULTI_SZ; }
+std::string Dword(uint32_t value) { return std::string(reinterpret_cast<const char *>(&value), 4); }
 
 Value MakeNumber(Generator &g, bool bFitting)
 {
@@ -125,7 +118,6 @@ const char *TypeName(DWORD dwType)
     return dwType < 12 ? kNames[dwType] : "?";
 }
 
-// What a value of the wrong type or size is reported as.
 std::string Misfit(const char *pszName, DWORD dwType, DWORD cbData)
 {
     return std::string(pszName) + " of type " + TypeName(dwType) + ", " + std::to_string(cbData) + " bytes; ";
@@ -138,17 +130,12 @@ Record MakeRecord(uint32_t seed, int index, bool bAllowReadOnly)
     Generator g(seed, index);
     // Half the records hold only values that can be read, so the loaded path is walked as often
     // as the reset; the rest may hold anything.
-    const bool bFitting = g.Pick(2) == 0;
-    const bool bLock = g.Pick(16) == 0;  // drawn always, so a record is the same either way
+    const bool bFitting = g.Pick(2) == 0, bLock = g.Pick(16) == 0;  // drawn always: the same record either way
     Record rec = {seed, index, bAllowReadOnly && bLock, {}};
-    for (const SettingField &field : SettingFields) {
-        if (!bFitting && g.Pick(10) == 0)
-            rec.values.push_back({false, REG_NONE, ""});
-        else if (field.kind == kSettingNumber)
-            rec.values.push_back(MakeNumber(g, bFitting));
-        else
-            rec.values.push_back(MakeString(g, field.cbSize, bFitting));
-    }
+    for (const SettingField &field : SettingFields)
+        rec.values.push_back(!bFitting && g.Pick(10) == 0       ? Value{false, REG_NONE, ""}
+                             : field.kind == kSettingNumber ? MakeNumber(g, bFitting)
+                                                            : MakeString(g, field.cbSize, bFitting));
     return rec;
 }
 
@@ -210,16 +197,11 @@ std::string Describe(const Record &rec)
     for (int i = 0; i < kSettingFieldCount; ++i) {
         const Value &v = rec.values[i];
         out += std::string("  ") + SettingFields[i].pszName;
-        if (!v.present) {
-            out += " missing\n";
-            continue;
-        }
-        out += std::string(" ") + TypeName(v.dwType) + ", " + std::to_string(v.data.size()) + " bytes:";
-        for (unsigned char c : v.data) {
-            std::snprintf(hex, sizeof(hex), " %02X", c);
-            out += hex;
-        }
-        out += "\n";
+        if (v.present)
+            out += std::string(" ") + TypeName(v.dwType) + ", " + std::to_string(v.data.size()) + " bytes:";
+        for (unsigned char c : v.data)
+            std::snprintf(hex, sizeof(hex), " %02X", c), out += hex;
+        out += v.present ? "\n" : " missing\n";
     }
     return out;
 }

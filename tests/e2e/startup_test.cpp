@@ -26,11 +26,6 @@ std::tuple<LONG, LONG, LONG, LONG> WindowRect(HWND hWnd)
     return {rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top};
 }
 
-LRESULT CALLBACK PlainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
-
 int CountVespinWindows()
 {
     int n = 0;
@@ -46,13 +41,8 @@ int CountVespinWindows()
 // saves. A cancelled log-off saves nothing, a real one everything.
 TEST_F(Startup, FirstCopyWritesDefaultsSecondDefersToItPastAForeignWindowAndOnlyARealLogOffSaves)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = PlainWndProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "Other_Class";
-    RegisterClassA(&wc);
-    HWND hImpostor = CreateWindowExA(0, "Other_Class", kAppTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 400, 100, 80,
-                                     nullptr, nullptr, wc.hInstance, nullptr);
+    HWND hImpostor = CreateWindowExA(0, "STATIC", kAppTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 400, 100, 80,
+                                     nullptr, nullptr, nullptr, nullptr);
     e2e::Vespin first;
     ASSERT_TRUE(first.Start()) << "the first copy must start beside the foreign window";
     EXPECT_EQ(e2e::CountSettingsValues(), kStoredValueCount);
