@@ -3,7 +3,6 @@
 
 #include <sddl.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,29 +17,19 @@ namespace {
 
 const uint32_t kDefaultSeed = 20261207;
 
-// The range of a number field by its name; positions may hold anything.
-bool NumberRange(const char *pszName, int32_t *pLow, int32_t *pHigh)
+// Problems of a number field's value; positions may hold anything.
+std::string RangeProblem(const char *pszName, int32_t value)
 {
     static const struct { const char *pszName; int32_t low, high; } kRanges[] = {
         {"nDrawChara", 0, 2},      {"nWindowPos", 0, 4},      {"nCalendarPos", 0, 3}, {"nTransparentCal", 0, 100},
         {"nChangeTiming", 0, 13},  {"nTransparent", 0, 100},  {"nHourOld", 0, 23},    {"nMinuteOld", 0, 59},
     };
-    if (pszName[0] == 'b') {
-        *pLow = 0, *pHigh = 1;
-        return true;
-    }
+    int32_t low = 0, high = 1;
+    bool bRanged = pszName[0] == 'b';
     for (const auto &r : kRanges)
-        if (std::strcmp(r.pszName, pszName) == 0) {
-            *pLow = r.low, *pHigh = r.high;
-            return true;
-        }
-    return false;
-}
-
-std::string RangeProblem(const char *pszName, int32_t value)
-{
-    int32_t low, high;
-    if (!NumberRange(pszName, &low, &high) || (value >= low && value <= high))
+        if (std::strcmp(r.pszName, pszName) == 0)
+            low = r.low, high = r.high, bRanged = true;
+    if (!bRanged || (value >= low && value <= high))
         return "";
     return std::string(pszName) + " = " + std::to_string(value) + " outside " + std::to_string(low) + ".." +
            std::to_string(high) + "; ";
@@ -55,24 +44,19 @@ public:
     }
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
     uint32_t Word() { return static_cast<uint32_t>(rng_()); }
-    // Bytes that survive the registry's conversion to Unicode and back with their length:
-    // printable ASCII and two-byte hiragana.
-    std::string Text(size_t length)
+    // Text survives the registry's conversion to Unicode and back with its length: printable
+    // ASCII and two-byte hiragana.
+    std::string Fill(size_t length, bool bText)
     {
         std::string s;
         while (s.size() < length) {
-            if (length - s.size() >= 2 && Pick(3) == 0)
+            if (!bText)
+                s += static_cast<char>(Pick(256));
+            else if (length - s.size() >= 2 && Pick(3) == 0)
                 s += {'\x82', static_cast<char>(0x9F + Pick(0x50))};
             else
                 s += static_cast<char>(0x20 + Pick(0x5F));
         }
-        return s;
-    }
-    std::string Bytes(size_t length)
-    {
-        std::string s;
-        while (s.size() < length)
-            s += static_cast<char>(Pick(256));
         return s;
     }
 
@@ -80,15 +64,8 @@ private:
     std::mt19937 rng_;
 };
 
-bool IsTextType(DWORD dwType)
-{
-    return dwType == REG_SZ || dwType == REG_EXPAND_SZ || dwType == REG_MULTI_SZ;
-}
-
-std::string Dword(uint32_t value)
-{
-    return std::string(reinterpret_cast<const char *>(&value), 4);
-}
+bool IsTextType(DWORD dwType) { return dwType == REG_SZ || dwType == REG_EXPAND_SZ || dwType == REG_MULTI_SZ; }
+std::string Dword(uint32_t value) { return std::string(reinterpret_cast<const char *>(&value), 4); }
 
 Value MakeNumber(Generator &g, bool bFitting)
 {
@@ -102,13 +79,14 @@ Value MakeNumber(Generator &g, bool bFitting)
         const DWORD dwType = kTypes[g.Pick(6)];
         const size_t length = g.Pick(5);
         // Text with its NUL: how a text without one is read back differs between Wine's builds.
-        return {true, dwType, IsTextType(dwType) ? (length ? g.Text(length - 1) + '\0' : "") : g.Bytes(length)};
+        const bool bText = IsTextType(dwType);
+        return {true, dwType, bText && length ? g.Fill(length - 1, true) + '\0' : g.Fill(length, false)};
     }
     default: {  // more than 4 bytes
         static const DWORD kTypes[] = {REG_BINARY, REG_DWORD, REG_QWORD, REG_SZ};
         const DWORD dwType = kTypes[g.Pick(4)];
         const size_t length = 5 + g.Pick(296);
-        return {true, dwType, dwType == REG_SZ ? g.Text(length) : g.Bytes(length)};
+        return {true, dwType, g.Fill(length, dwType == REG_SZ)};
     }
     }
 }
@@ -120,42 +98,29 @@ Value MakeString(Generator &g, size_t cbField, bool bFitting)
     switch (g.Pick(bFitting ? 3 : 4)) {
     case 0: {  // text, with its NUL or without
         const bool bNul = length > 0 && g.Pick(2);
-        return {true, REG_SZ, g.Text(length - bNul) + std::string(bNul, '\0')};
+        return {true, REG_SZ, g.Fill(length - bNul, true) + std::string(bNul, '\0')};
     }
     case 1: return {true, REG_DWORD, Dword(g.Word())};
-    case 2: return {true, REG_BINARY, g.Bytes(length)};
+    case 2: return {true, REG_BINARY, g.Fill(length, false)};
     default: {  // longer than the field
         const size_t cbLong = cbField + 1 + g.Pick(int(300 - cbField));
-        return g.Pick(2) ? Value{true, REG_SZ, g.Text(cbLong)} : Value{true, REG_BINARY, g.Bytes(cbLong)};
+        const bool bText = g.Pick(2);
+        return {true, bText ? DWORD(REG_SZ) : DWORD(REG_BINARY), g.Fill(cbLong, bText)};
     }
     }
-}
-
-void SetKeyAccess(const char *pszSddl)
-{
-    PSECURITY_DESCRIPTOR pSd = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(pszSddl, SDDL_REVISION_1, &pSd, nullptr))
-        return;
-    HKEY hKey;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, WRITE_DAC, &hKey) == ERROR_SUCCESS) {
-        RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, pSd);
-        RegCloseKey(hKey);
-    }
-    LocalFree(pSd);
 }
 
 const char *TypeName(DWORD dwType)
 {
-    switch (dwType) {
-    case REG_NONE: return "REG_NONE";
-    case REG_SZ: return "REG_SZ";
-    case REG_EXPAND_SZ: return "REG_EXPAND_SZ";
-    case REG_BINARY: return "REG_BINARY";
-    case REG_DWORD: return "REG_DWORD";
-    case REG_MULTI_SZ: return "REG_MULTI_SZ";
-    case REG_QWORD: return "REG_QWORD";
-    default: return "?";
-    }
+    static const char *const kNames[] = {"REG_NONE", "REG_SZ",       "REG_EXPAND_SZ", "REG_BINARY",
+                                         "REG_DWORD", "REG_DWORD_BE", "REG_LINK",      "REG_MULTI_SZ",
+                                         "?",         "?",            "?",             "REG_QWORD"};
+    return dwType < 12 ? kNames[dwType] : "?";
+}
+
+std::string Misfit(const char *pszName, DWORD dwType, DWORD cbData)
+{
+    return std::string(pszName) + " of type " + TypeName(dwType) + ", " + std::to_string(cbData) + " bytes; ";
 }
 
 }  // namespace
@@ -165,28 +130,32 @@ Record MakeRecord(uint32_t seed, int index, bool bAllowReadOnly)
     Generator g(seed, index);
     // Half the records hold only values that can be read, so the loaded path is walked as often
     // as the reset; the rest may hold anything.
-    const bool bFitting = g.Pick(2) == 0;
-    const bool bLock = g.Pick(16) == 0;  // drawn always, so a record is the same either way
+    const bool bFitting = g.Pick(2) == 0, bLock = g.Pick(16) == 0;  // drawn always: the same record either way
     Record rec = {seed, index, bAllowReadOnly && bLock, {}};
-    for (const SettingField &field : SettingFields) {
-        if (!bFitting && g.Pick(10) == 0)
-            rec.values.push_back({false, REG_NONE, ""});
-        else if (field.kind == kSettingNumber)
-            rec.values.push_back(MakeNumber(g, bFitting));
-        else
-            rec.values.push_back(MakeString(g, field.cbSize, bFitting));
-    }
+    for (const SettingField &field : SettingFields)
+        rec.values.push_back(!bFitting && g.Pick(10) == 0       ? Value{false, REG_NONE, ""}
+                             : field.kind == kSettingNumber ? MakeNumber(g, bFitting)
+                                                            : MakeString(g, field.cbSize, bFitting));
     return rec;
 }
 
-void UnlockKey()
+void SetKeyWritable(bool bWritable)
 {
-    SetKeyAccess("D:(A;;KA;;;WD)");
+    PSECURITY_DESCRIPTOR pSd = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(bWritable ? "D:(A;;KA;;;WD)" : "D:(A;;KR;;;WD)",
+                                                              SDDL_REVISION_1, &pSd, nullptr))
+        return;
+    HKEY hKey;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, WRITE_DAC, &hKey) == ERROR_SUCCESS) {
+        RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, pSd);
+        RegCloseKey(hKey);
+    }
+    LocalFree(pSd);
 }
 
 void WriteRecord(const Record &rec)
 {
-    UnlockKey();
+    SetKeyWritable(true);
     teststore::DeleteSettingsKey();
     HKEY hKey;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
@@ -209,7 +178,7 @@ void WriteRecord(const Record &rec)
     }
     RegCloseKey(hKey);
     if (rec.bReadOnly)
-        SetKeyAccess("D:(A;;KR;;;WD)");
+        SetKeyWritable(false);
 }
 
 bool ExpectAllRead(const Record &rec)
@@ -228,16 +197,11 @@ std::string Describe(const Record &rec)
     for (int i = 0; i < kSettingFieldCount; ++i) {
         const Value &v = rec.values[i];
         out += std::string("  ") + SettingFields[i].pszName;
-        if (!v.present) {
-            out += " missing\n";
-            continue;
-        }
-        out += std::string(" ") + TypeName(v.dwType) + ", " + std::to_string(v.data.size()) + " bytes:";
-        for (unsigned char c : v.data) {
-            std::snprintf(hex, sizeof(hex), " %02X", c);
-            out += hex;
-        }
-        out += "\n";
+        if (v.present)
+            out += std::string(" ") + TypeName(v.dwType) + ", " + std::to_string(v.data.size()) + " bytes:";
+        for (unsigned char c : v.data)
+            std::snprintf(hex, sizeof(hex), " %02X", c), out += hex;
+        out += v.present ? "\n" : " missing\n";
     }
     return out;
 }
@@ -262,16 +226,12 @@ std::string CheckStoredKey()
         } else if (field.kind == kSettingNumber) {
             int32_t value;
             std::memcpy(&value, data, 4);
-            if (dwType != REG_DWORD || cbData != 4)
-                problems += std::string(field.pszName) + " of type " + TypeName(dwType) + ", " +
-                            std::to_string(cbData) + " bytes; ";
-            else
-                problems += RangeProblem(field.pszName, value);
+            problems += dwType != REG_DWORD || cbData != 4 ? Misfit(field.pszName, dwType, cbData)
+                                                           : RangeProblem(field.pszName, value);
         } else if (dwType != REG_SZ || cbData > field.cbSize) {
             // Bytes that are no Shift-JIS may come back changed from the store's Unicode, but
             // never longer than the field, so the next start still reads them.
-            problems += std::string(field.pszName) + " of type " + TypeName(dwType) + ", " +
-                        std::to_string(cbData) + " bytes; ";
+            problems += Misfit(field.pszName, dwType, cbData);
         }
     }
     RegCloseKey(hKey);

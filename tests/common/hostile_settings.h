@@ -12,38 +12,25 @@ struct SettingsRecord;
 
 namespace hostile {
 
-struct Value {
-    bool present;
-    DWORD dwType;
-    std::string data;  // the raw bytes written, NUL included when there is one
-};
+// data: the raw bytes written, NUL included when there is one.
+struct Value { bool present; DWORD dwType; std::string data; };
+// values: one per settings field, in store order; bReadOnly: the key may be read but not written.
+struct Record { uint32_t seed; int index; bool bReadOnly; std::vector<Value> values; };
 
-struct Record {
-    uint32_t seed;
-    int index;
-    bool bReadOnly;  // the key may be read but not written
-    std::vector<Value> values;  // one per settings field, in store order
-};
-
-// The index-th record of a seed; the same pair always gives the same record. bAllowReadOnly
-// lets some records lock the key against writing.
+// The same seed and index always give the same record; only with bAllowReadOnly may it lock the key.
 Record MakeRecord(uint32_t seed, int index, bool bAllowReadOnly);
-
-// Replaces the key with exactly the record's values (and locks it when the record says so).
+// Replaces the key with exactly the record's values, locked when the record says so.
 void WriteRecord(const Record &rec);
-// Lets the key be written and deleted again.
-void UnlockKey();
-
+// Everyone may read the key; only when writable may anyone write or delete it.
+void SetKeyWritable(bool bWritable);
 // Whether every value can be read: present and no larger than its field.
 bool ExpectAllRead(const Record &rec);
-
 // Seed, index and every value, enough to write the record again by hand.
 std::string Describe(const Record &rec);
 
-// Problems found in the stored key: a value missing, of the wrong type or size, a string
-// longer than its field, a number outside its field's range. Empty when there are none.
+// Problems in the stored key (a value missing, of the wrong type or size, too long, out of
+// range) or in a record in memory; empty when there are none.
 std::string CheckStoredKey();
-// The same range rules over a record in memory.
 std::string CheckRecordRanges(const SettingsRecord &rec);
 
 // The seed from VESPIN_HOSTILE_SEED, or the fixed default.

@@ -2,25 +2,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <utility>
 #include <vector>
 
-#include "res/resource.h"
+#include "tests/common/tray_probe.h"
 #include "tests/e2e/e2e_harness.h"
 
 namespace {
-
-// A modify succeeds only while the icon of that window and id exists.
-bool TrayIconExists(HWND hWnd)
-{
-    NOTIFYICONDATAA nid = {};
-    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    nid.hWnd = hWnd;
-    nid.uID = TRAY_ICON_ID;
-    return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
-}
 
 // The shown popup menu of the program, or null.
 HWND FindMenuWindow(const e2e::Vespin &app)
@@ -33,40 +21,28 @@ HWND FindMenuWindow(const e2e::Vespin &app)
     return nullptr;
 }
 
-TEST(Tray, IconExistsWhileRunningUnlessSavedAway)
-{
-    e2e::DeleteSettingsKey();
-    e2e::WriteDefaultSettings();
-    for (const DWORD bTaskTrayNoIcon : {0u, 1u}) {
-        SCOPED_TRACE(testing::Message() << "bTaskTrayNoIcon " << bTaskTrayNoIcon);
-        e2e::WriteDword("bTaskTrayNoIcon", bTaskTrayNoIcon);
-        e2e::Vespin app;
-        ASSERT_TRUE(app.Start());
-        EXPECT_EQ(TrayIconExists(app.hWnd), bTaskTrayNoIcon == 0);
-        EXPECT_EQ(app.Exit(), 0);
-        EXPECT_FALSE(TrayIconExists(app.hWnd));
-    }
-}
-
-// Each run first presses the icon with the left button, which only brings the window forward;
-// then it opens the menu for every choice, by turns with a right press on the icon (at the
-// cursor) and a right click on the window (at the click), and ends with the exit item. The
-// cursor is moved before the start, so no pointer event queued with an older position can
-// reach the new process after the move.
-TEST(Tray, MenuOpensWhereItIsAskedForAndItsKeysDoTheirCommands)
+// Each run checks the icon is there unless saved away, then presses it with the left button,
+// which only brings the window forward; then it opens the menu for every choice, by turns with a
+// right press on the icon (at the cursor) and a right click on the window (at the click), and
+// ends with the exit item, which saves the state and takes the icon away. The cursor is moved
+// before the start, so no pointer event queued with an older position can reach the new process.
+TEST(Tray, IconFollowsItsFlagAndTheMenuOpensWhereAskedAndItsKeysDoTheirCommands)
 {
     SetCursorPos(350, 250);
     ASSERT_TRUE(e2e::WaitFor([pt = POINT()]() mutable { return GetCursorPos(&pt) && pt.x == 350 && pt.y == 250; }));
-    const struct { std::vector<const char *> keys; DWORD nDrawCharaBefore, nDrawChara, bStatus; } cases[] = {
-        {{"C0", "S", "X"}, 2, 0, 0}, {{"C1", "X"}, 0, 1, 1}, {{"C2", "X"}, 0, 2, 1},
-    };
+    const struct {
+        std::vector<const char *> keys;
+        DWORD bTaskTrayNoIcon, nDrawCharaBefore, nDrawChara, bStatus;
+    } cases[] = {{{"C0", "S", "X"}, 0, 2, 0, 0}, {{"C1", "X"}, 1, 0, 1, 1}, {{"C2", "X"}, 0, 0, 2, 1}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.keys[0]);
         e2e::DeleteSettingsKey();
         e2e::WriteDefaultSettings();
         e2e::WriteDword("nDrawChara", c.nDrawCharaBefore);
+        e2e::WriteDword("bTaskTrayNoIcon", c.bTaskTrayNoIcon);
         e2e::Vespin app;
         ASSERT_TRUE(app.Start());
+        EXPECT_EQ(TrayIconExists(app.hWnd), c.bTaskTrayNoIcon == 0);
         HWND hWndMine = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 600, 500, 50, 50, nullptr, nullptr,
                                         nullptr, nullptr);
         SetForegroundWindow(hWndMine);

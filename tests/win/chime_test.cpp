@@ -48,10 +48,8 @@ TEST_F(TimeSignalTest, PlaysTheHourFileOnTheHourAndTheHalfHourFileOnTheHalfAndBe
 
     SetSoundCalls(RecordPlay, RecordBeep);
     lstrcpyA(Settings.szWave, "hour.wav"), lstrcpyA(Settings.szWave30, "half.wav");
-    Settings.bAlarm = 1, Settings.bAlarm30 = 1, Settings.nChangeTiming = 6;
-    Settings.nHourOld = 11, Settings.nMinuteOld = 59;
-    bChimeReady = 0;
-    nBeeps = 0;
+    Settings.bAlarm = 1, Settings.bAlarm30 = 1, Settings.nChangeTiming = 6, Settings.nHourOld = 11, Settings.nMinuteOld = 59;
+    bChimeReady = 0, nBeeps = 0;
     struct Step { WORD hour, minute, second; BOOL played; const char *sound; int beeps; int32_t drawChara; } steps[] = {
         {11, 59, 59, TRUE, "", 0, 0},         {12, 0, 0, TRUE, "hour.wav", 0, 1}, {12, 0, 30, TRUE, "", 0, 1},
         {12, 30, 0, TRUE, "half.wav", 0, 1}, {13, 0, 0, FALSE, "hour.wav", 1, 2}, {13, 30, 0, FALSE, "half.wav", 2, 2},

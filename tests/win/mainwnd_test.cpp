@@ -43,7 +43,6 @@ protected:
 // must not start a step that no timer would ever end.
 TEST_F(MainWindow, BlinkRunsFiveStepsThenIdlesAndStrayTimerIdsChangeNothing)
 {
-    EXPECT_NE(uTimer1, 0u);
     for (WPARAM id : {WPARAM(0), WPARAM(TIMER_BLINK), WPARAM(99)})
         SendMessageA(hWnd, WM_TIMER, id, 0);
     EXPECT_EQ(std::pair(nBlinkStep, uTimer2), std::pair(-1, 0u));
@@ -76,25 +75,20 @@ TEST_F(MainWindow, CommandTable)
 
 // Plays the user while the sheet is open: changes the record as a page would, asks for the
 // sheet a second time, then presses a button of the sheet.
-struct SheetVisit {
-    int nButton;  // PSBTN_OK or PSBTN_CANCEL
-    int nOpened = 0;
-    LRESULT secondResult = 0;
-    HWND hWndMain = nullptr;
-    HHOOK hHook = nullptr;
-};
-SheetVisit *activeVisit;
+int nSheetButton, nSheetsOpened;
+LRESULT secondResult;
+HWND hWndOwner;
 
 LRESULT CALLBACK SheetHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     HWND hWndActive = reinterpret_cast<HWND>(wParam);
     char szClass[16];
-    if (nCode == HCBT_ACTIVATE && activeVisit && !(GetWindowLongA(hWndActive, GWL_STYLE) & WS_CHILD) &&
+    if (nCode == HCBT_ACTIVATE && !(GetWindowLongA(hWndActive, GWL_STYLE) & WS_CHILD) &&
         GetClassNameA(hWndActive, szClass, sizeof(szClass)) && lstrcmpA(szClass, "#32770") == 0 &&
-        activeVisit->nOpened++ == 0) {
+        nSheetsOpened++ == 0) {
         Settings.nDrawChara = 0, Settings.nHourOld = 5, Settings.bTopMost = 1, Settings.nWindowX = 123;
-        activeVisit->secondResult = SendMessageA(activeVisit->hWndMain, WM_COMMAND, IDM_PROPERTY, 0);
-        PostMessageA(hWndActive, PSM_PRESSBUTTON, activeVisit->nButton, 0);
+        secondResult = SendMessageA(hWndOwner, WM_COMMAND, IDM_PROPERTY, 0);
+        PostMessageA(hWndActive, PSM_PRESSBUTTON, nSheetButton, 0);
     }
     return CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
@@ -104,20 +98,17 @@ LRESULT CALLBACK SheetHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 TEST_F(MainWindow, PropertiesWhileOpenDoNothingAndACancelledSheetRestoresTheRecord)
 {
     for (int nButton : {PSBTN_CANCEL, PSBTN_OK}) {
-        SCOPED_TRACE(nButton == PSBTN_OK ? "accepted" : "cancelled");
+        const bool bAccepted = nButton == PSBTN_OK;
+        SCOPED_TRACE(bAccepted ? "accepted" : "cancelled");
         wintest::DeleteSettingsKey();
         SetDefaultSettings(&Settings);
         Settings.nDrawChara = 2, Settings.nHourOld = 11;
         const SettingsRecord before = Settings;
-        SheetVisit visit{nButton};
-        visit.hWndMain = hWnd;
-        activeVisit = &visit;
-        visit.hHook = SetWindowsHookExA(WH_CBT, SheetHookProc, nullptr, GetCurrentThreadId());
+        nSheetButton = nButton, nSheetsOpened = 0, secondResult = 0, hWndOwner = hWnd;
+        HHOOK hHook = SetWindowsHookExA(WH_CBT, SheetHookProc, nullptr, GetCurrentThreadId());
         EXPECT_EQ(Command(IDM_PROPERTY), 1);
-        UnhookWindowsHookEx(visit.hHook);
-        activeVisit = nullptr;
-        EXPECT_EQ(std::tuple(visit.nOpened, visit.secondResult, bInProperty), std::tuple(1, LRESULT(1), 0));
-        const bool bAccepted = nButton == PSBTN_OK;
+        UnhookWindowsHookEx(hHook);
+        EXPECT_EQ(std::tuple(nSheetsOpened, secondResult, bInProperty), std::tuple(1, LRESULT(1), 0));
         EXPECT_EQ(std::tuple(Settings.nDrawChara, Settings.nHourOld, Settings.bTopMost, Settings.nWindowX),
                   bAccepted ? std::tuple(0, 5, 1, 123) : std::tuple(2, 11, 0, 0));
         if (!bAccepted) {
@@ -143,27 +134,16 @@ TEST_F(MainWindow, MenuCheckMarkFollowsThePageOnlyForTheTopPopup)
     DestroyMenu(hMenu);
 }
 
-TEST_F(MainWindow, EndSessionSavesOnlyWhenWindowsReallyEnds)
+// A record that never loaded must not overwrite the store; the end-to-end exits save a loaded one.
+TEST_F(MainWindow, DestroySavesNoUnloadedRecordAndQuitsWithZero)
 {
-    SendMessageA(hWnd, WM_ENDSESSION, FALSE, 0);
-    EXPECT_EQ(wintest::CountSettingsValues(), 0);
-    SendMessageA(hWnd, WM_ENDSESSION, TRUE, 0);
-    EXPECT_EQ(wintest::CountSettingsValues(), kStoredValueCount);
-}
-
-TEST_F(MainWindow, DestroySavesOnlyALoadedRecordAndQuitsWithZero)
-{
-    for (int loaded : {0, 1}) {
-        if (loaded)
-            hWnd = wintest::CreateMainWindow(0, 0);
-        bSettingsLoaded = loaded;
-        DestroyWindow(hWnd);
-        EXPECT_EQ(wintest::CountSettingsValues(), loaded ? kStoredValueCount : 0);
-        MSG msg;
-        EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-        EXPECT_EQ(msg.wParam, 0u);
-    }
+    bSettingsLoaded = 0;
+    DestroyWindow(hWnd);
     bSettingsLoaded = 1;
+    EXPECT_EQ(wintest::CountSettingsValues(), 0);
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 0u);
 }
 
 }  // namespace

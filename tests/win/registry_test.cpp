@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <sddl.h>
-
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "settings/registry_win.h"
 #include "settings/settings.h"
+#include "tests/common/hostile_settings.h"
 #include "tests/win/win_test_util.h"
 
 namespace {
@@ -17,11 +17,10 @@ namespace {
 // Field by field: bytes after a string's NUL are not part of the value.
 bool SameRecord(SettingsRecord a, SettingsRecord b)
 {
-    for (const SettingField &field : SettingFields) {
+    for (const SettingField &field : SettingFields)
         if (field.kind == kSettingNumber ? *SettingNumber(&a, field) != *SettingNumber(&b, field)
                                          : std::strcmp(SettingString(&a, field), SettingString(&b, field)) != 0)
             return false;
-    }
     return true;
 }
 
@@ -36,10 +35,7 @@ SettingsRecord Defaults()
 SettingsRecord StoreNonDefaultRecord()
 {
     SettingsRecord rec = Defaults();
-    rec.nWindowX = 77;
-    rec.nWindowY = -12;
-    rec.bTopMost = 1;
-    rec.nTransparent = 30;
+    rec.nWindowX = 77, rec.nWindowY = -12, rec.bTopMost = 1, rec.nTransparent = 30;
     lstrcpyA(rec.szFont, "Arial");
     teststore::StoreRecord(rec);
     return rec;
@@ -51,40 +47,21 @@ protected:
     void TearDown() override { wintest::DeleteSettingsKey(); }
 };
 
-TEST_F(RegistryStore, NoKeyLoadsDefaultsAndWritesAllValuesBack)
-{
-    std::memset(&Settings, 0x5A, sizeof(Settings));
-    EXPECT_EQ(LoadSettings(nullptr), 0);
-    EXPECT_TRUE(SameRecord(Settings, Defaults()));
-    EXPECT_EQ(wintest::CountSettingsValues(), kStoredValueCount);
-    std::string face;
-    EXPECT_TRUE(teststore::ReadString("szFont", &face));
-    EXPECT_EQ(face, kDefaultFontFace);
-}
-
-TEST_F(RegistryStore, CompleteStoreLoadsAsStored)
-{
-    const SettingsRecord stored = StoreNonDefaultRecord();
-    EXPECT_EQ(LoadSettings(nullptr), 1);
-    EXPECT_TRUE(SameRecord(Settings, stored));
-}
-
 // Names, types and sizes of the 28 values in store order: what any other copy or a hand edit
 // finds in the key. Strings at their longest survive a save and a load.
 TEST_F(RegistryStore, TheKeyHoldsThe28NamedValuesOfTheirTypesAndSizes)
 {
     const struct { const char *pszName; DWORD dwType, cbSize; } kValues[kSettingFieldCount] = {
-        {"nWindowX", REG_DWORD, 4},     {"nWindowY", REG_DWORD, 4},       {"bStatus", REG_DWORD, 4},
-        {"nDrawChara", REG_DWORD, 4},   {"szCurrentWave", REG_SZ, 260},   {"bTopMost", REG_DWORD, 4},
+        {"nWindowX", REG_DWORD, 4},     {"nWindowY", REG_DWORD, 4},     {"bStatus", REG_DWORD, 4},
+        {"nDrawChara", REG_DWORD, 4},   {"szCurrentWave", REG_SZ, 260}, {"bTopMost", REG_DWORD, 4},
         {"bAwayTaskBar", REG_DWORD, 4}, {"bTaskTrayNoIcon", REG_DWORD, 4}, {"bFix", REG_DWORD, 4},
-        {"nWindowPos", REG_DWORD, 4},   {"nCalendarPos", REG_DWORD, 4},   {"szFont", REG_SZ, 256},
-        {"b24", REG_DWORD, 4},          {"bSecond", REG_DWORD, 4},        {"b6", REG_DWORD, 4},
-        {"bAlarm", REG_DWORD, 4},       {"bAlarm30", REG_DWORD, 4},       {"szWave", REG_SZ, 260},
+        {"nWindowPos", REG_DWORD, 4},   {"nCalendarPos", REG_DWORD, 4}, {"szFont", REG_SZ, 256},
+        {"b24", REG_DWORD, 4},          {"bSecond", REG_DWORD, 4},      {"b6", REG_DWORD, 4},
+        {"bAlarm", REG_DWORD, 4},       {"bAlarm30", REG_DWORD, 4},     {"szWave", REG_SZ, 260},
         {"szWave30", REG_SZ, 260},      {"nTransparentCal", REG_DWORD, 4}, {"bChara0", REG_DWORD, 4},
-        {"bChara1", REG_DWORD, 4},      {"bChara2", REG_DWORD, 4},        {"nChangeTiming", REG_DWORD, 4},
-        {"bRandom", REG_DWORD, 4},      {"nTransparent", REG_DWORD, 4},   {"nHourOld", REG_DWORD, 4},
-        {"nMinuteOld", REG_DWORD, 4},
-    };
+        {"bChara1", REG_DWORD, 4},      {"bChara2", REG_DWORD, 4},      {"nChangeTiming", REG_DWORD, 4},
+        {"bRandom", REG_DWORD, 4},      {"nTransparent", REG_DWORD, 4}, {"nHourOld", REG_DWORD, 4},
+        {"nMinuteOld", REG_DWORD, 4}};
     SetDefaultSettings(&Settings);
     for (int i = 0; i < kSettingFieldCount; ++i) {
         const SettingField &field = SettingFields[i];
@@ -101,12 +78,10 @@ TEST_F(RegistryStore, TheKeyHoldsThe28NamedValuesOfTheirTypesAndSizes)
     for (int i = 0; i < kSettingFieldCount; ++i) {
         const auto &v = kValues[i];
         const SettingField &field = SettingFields[i];
-        EXPECT_STREQ(field.pszName, v.pszName);
-        EXPECT_EQ(std::pair(field.kind == kSettingString, DWORD(field.cbSize)), std::pair(v.dwType == REG_SZ, v.cbSize))
-            << v.pszName;
-        DWORD dwType = 0, cbData = 0;
-        EXPECT_EQ(RegQueryValueExA(hKey, v.pszName, nullptr, &dwType, nullptr, &cbData), ERROR_SUCCESS) << v.pszName;
-        EXPECT_EQ(std::pair(dwType, cbData), std::pair(v.dwType, v.cbSize)) << v.pszName;
+        DWORD dwType = 0, cbData = 0;  // as found in the key and as the record declares it
+        RegQueryValueExA(hKey, v.pszName, nullptr, &dwType, nullptr, &cbData);
+        EXPECT_EQ(std::tuple(std::string(field.pszName), field.kind == kSettingString, DWORD(field.cbSize), dwType, cbData),
+                  std::tuple(std::string(v.pszName), v.dwType == REG_SZ, v.cbSize, v.dwType, v.cbSize));
     }
     RegCloseKey(hKey);
     std::memset(&Settings, 0x5A, sizeof(Settings));
@@ -114,15 +89,15 @@ TEST_F(RegistryStore, TheKeyHoldsThe28NamedValuesOfTheirTypesAndSizes)
     EXPECT_TRUE(SameRecord(Settings, saved));
 }
 
-// Each case spoils one value of a complete store; the load either takes it or
-// falls back to the defaults as a whole and stores them again.
+// Each case spoils one value of a complete store (or stores nothing); the load either takes it
+// or falls back to the defaults as a whole and stores them again.
 TEST_F(RegistryStore, HostileValuesAreTakenOrResetAsAWhole)
 {
     const std::string font255(255, 'f'), font256(256, 'f'), path300(300, 'w');
     const DWORD binary4 = 0x11223344;
     const unsigned char two[2] = {0x34, 0x12}, eight[8] = {1, 2, 3, 4, 5, 6, 7, 8};
     struct Case {
-        const char *pszName;
+        const char *pszName;  // empty: no key at all
         DWORD dwType;
         const void *pData;  // null: the value is deleted
         DWORD cbData;
@@ -130,6 +105,7 @@ TEST_F(RegistryStore, HostileValuesAreTakenOrResetAsAWhole)
         int32_t SettingsRecord::*number = nullptr;  // checked when accepted
         int32_t expected = 0;
     } cases[] = {
+        {"", 0, nullptr, 0, false},
         {"nMinuteOld", 0, nullptr, 0, false},
         {"nWindowX", REG_BINARY, eight, 8, false},
         {"nWindowY", REG_QWORD, eight, 8, false},
@@ -145,10 +121,11 @@ TEST_F(RegistryStore, HostileValuesAreTakenOrResetAsAWhole)
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.pszName << " of " << c.cbData << " bytes");
         wintest::DeleteSettingsKey();
-        StoreNonDefaultRecord();
+        if (*c.pszName)
+            StoreNonDefaultRecord();
         if (c.pData)
             wintest::SetValue(c.pszName, c.dwType, c.pData, c.cbData);
-        else
+        else if (*c.pszName)
             RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKeyPath, c.pszName);
         std::memset(&Settings, 0x5A, sizeof(Settings));
         EXPECT_EQ(LoadSettings(nullptr), c.accepted ? 1 : 0);
@@ -200,66 +177,47 @@ TEST_F(RegistryStore, CalendarFlagsLoadOnTheirOwnAndAreSavedWithTheRecord)
             std::memset(&Settings, 0x5A, sizeof(Settings));
             EXPECT_EQ(LoadSettings(nullptr), complete);
             EXPECT_TRUE(SameRecord(Settings, complete ? stored : Defaults()));
-            EXPECT_EQ(Settings.bHolidayLaw, c.expected);
-            EXPECT_EQ(Settings.bLunarRokuyo, c.pData ? 1 : 0);
-            if (!complete) {  // the defaults path saves the flags as they were loaded
-                DWORD dw = 7;
-                EXPECT_TRUE(wintest::GetDword("bHolidayLaw", &dw));
-                EXPECT_EQ(int32_t(dw), c.expected);
-            }
+            EXPECT_EQ(std::pair(Settings.bHolidayLaw, Settings.bLunarRokuyo), std::pair(c.expected, c.pData ? 1 : 0));
+            DWORD dw = 7;  // the defaults path saves the flags as they were loaded
+            EXPECT_TRUE(complete || (wintest::GetDword("bHolidayLaw", &dw) && int32_t(dw) == c.expected));
         }
     }
     Settings.bHolidayLaw = 0, Settings.bLunarRokuyo = 1;
     EXPECT_EQ(SaveSettings(nullptr), 1);
     DWORD dwLaw = 7, dwLunar = 7;
     EXPECT_TRUE(wintest::GetDword("bHolidayLaw", &dwLaw) && wintest::GetDword("bLunarRokuyo", &dwLunar));
-    EXPECT_EQ(dwLaw, 0u);
-    EXPECT_EQ(dwLunar, 1u);
+    EXPECT_EQ(std::pair(dwLaw, dwLunar), std::pair(0ul, 1ul));
 }
 
-// Under a volatile parent the non-volatile key cannot be created: every write fails.
-TEST_F(RegistryStore, FailedSaveWarnsOncePerSaveAlsoOnTheDefaultsPath)
+// Each save that cannot write warns once. Under a volatile parent the key cannot be created, so the
+// defaults path warns too; a read-only key (mended: opened for reading when reading) loads as stored.
+TEST_F(RegistryStore, EachFailedSaveWarnsOnceAndAReadOnlyKeyStillLoads)
 {
-    HKEY hKey;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Brimholt\\Vespin", 0, nullptr, REG_OPTION_VOLATILE,
-                              KEY_ALL_ACCESS, nullptr, &hKey, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(hKey);
-    wintest::MessageBoxCatcher boxes;
-    EXPECT_EQ(LoadSettings(nullptr), 0);
-    EXPECT_TRUE(SameRecord(Settings, Defaults()));
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], "Vespin|レジストリ書き込みに失敗しました");
-    EXPECT_EQ(SaveSettings(nullptr), 0);
-    EXPECT_EQ(boxes.texts.size(), 2u);
-}
-
-// Everyone may read the key, nobody may write it (the owner may still change the rule).
-void SetKeyAccess(const char *pszSddl)
-{
-    PSECURITY_DESCRIPTOR pSd = nullptr;
-    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(pszSddl, SDDL_REVISION_1, &pSd, nullptr));
-    HKEY hKey;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, WRITE_DAC, &hKey), ERROR_SUCCESS);
-    EXPECT_EQ(RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, pSd), ERROR_SUCCESS);
-    RegCloseKey(hKey);
-    LocalFree(pSd);
-}
-
-TEST_F(RegistryStore, AReadOnlyKeyLoadsAsStoredAndEachSaveWarnsOnce)
-{
-    const SettingsRecord stored = StoreNonDefaultRecord();
-    SetKeyAccess("D:(A;;KR;;;WD)");
-    HKEY hKey;
-    ASSERT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_SET_VALUE, &hKey), ERROR_SUCCESS)
-        << "the key must refuse writing for this test to mean anything";
-    wintest::MessageBoxCatcher boxes;
-    EXPECT_EQ(LoadSettings(nullptr), 1);
-    EXPECT_TRUE(SameRecord(Settings, stored));
-    EXPECT_EQ(boxes.texts.size(), 0u);
-    EXPECT_EQ(SaveSettings(nullptr), 0);
-    EXPECT_EQ(boxes.texts.size(), 1u);
-    SetKeyAccess("D:(A;;KA;;;WD)");
+    for (bool bReadOnly : {false, true}) {
+        SCOPED_TRACE(bReadOnly ? "read-only key" : "no key can be created");
+        wintest::DeleteSettingsKey();
+        SettingsRecord expected = Defaults();
+        HKEY hKey;
+        if (bReadOnly) {
+            expected = StoreNonDefaultRecord();
+            hostile::SetKeyWritable(false);
+            ASSERT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_SET_VALUE, &hKey), ERROR_SUCCESS)
+                << "the key must refuse writing for this test to mean anything";
+        } else {
+            ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Brimholt\\Vespin", 0, nullptr, REG_OPTION_VOLATILE,
+                                      KEY_ALL_ACCESS, nullptr, &hKey, nullptr),
+                      ERROR_SUCCESS);
+            RegCloseKey(hKey);
+        }
+        wintest::MessageBoxCatcher boxes;
+        EXPECT_EQ(LoadSettings(nullptr), bReadOnly ? 1 : 0);
+        EXPECT_TRUE(SameRecord(Settings, expected));
+        EXPECT_EQ(boxes.texts.size(), bReadOnly ? 0u : 1u);
+        EXPECT_EQ(SaveSettings(nullptr), 0);
+        ASSERT_EQ(boxes.texts.size(), bReadOnly ? 1u : 2u);
+        EXPECT_EQ(boxes.texts.back(), "Vespin|レジストリ書き込みに失敗しました");
+        hostile::SetKeyWritable(true);
+    }
 }
 
 TEST_F(RegistryStore, AFailedReadLeavesItsDestinationAlone)

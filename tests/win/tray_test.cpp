@@ -2,13 +2,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <tuple>
 
 #include "app/tray_win.h"
-#include "res/resource.h"
 #include "settings/settings.h"
+#include "tests/common/tray_probe.h"
 #include "tests/win/win_test_util.h"
 
 namespace {
@@ -49,19 +47,10 @@ TEST_F(ContextMenuTest, EveryOpeningIsAtThePointCheckedWhileThePageShowsAndLeave
     EXPECT_EQ(wintest::MenuCapacity(), before);
 }
 
-// The other presses change nothing here (a left press only brings the window forward); the
-// right press itself is driven from outside.
-TEST_F(ContextMenuTest, NoOtherPressOrIconOpensTheMenu)
-{
-    for (LPARAM lParam : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDBLCLK})
-        SendMessageA(hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID, lParam);
-    SendMessageA(hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID + 1, WM_RBUTTONDOWN);
-    EXPECT_EQ(std::tuple(nOpenings, Settings.bStatus), std::tuple(0, 1));
-}
-
-// Notification-icon menus need a message to the owner after they close, or the next one may
-// not close on a click elsewhere; the window's own menu needs none.
-TEST_F(ContextMenuTest, TheTrayMenuIsFollowedByOneNullMessageAndTheWindowMenuByNone)
+// Other presses and another icon's press open nothing (a left press only brings the window
+// forward). Notification-icon menus need a message to the owner after they close, or the next one
+// may not close on a click elsewhere; the window's own menu needs none.
+TEST_F(ContextMenuTest, OnlyTheRightPressesOpenTheMenuAndOnlyTheTrayMenuIsFollowedByANullMessage)
 {
     const auto nullsQueued = [this] {
         int n = 0;
@@ -71,20 +60,14 @@ TEST_F(ContextMenuTest, TheTrayMenuIsFollowedByOneNullMessageAndTheWindowMenuByN
         return n;
     };
     nullsQueued();
+    for (LPARAM lParam : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDBLCLK})
+        SendMessageA(hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID, lParam);
+    SendMessageA(hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID + 1, WM_RBUTTONDOWN);
+    EXPECT_EQ(std::tuple(nOpenings, Settings.bStatus), std::tuple(0, 1));
     SendMessageA(hWnd, WM_TRAYNOTIFY, TRAY_ICON_ID, WM_RBUTTONDOWN);
     EXPECT_EQ(std::tuple(nOpenings, nullsQueued()), std::tuple(1, 1));
     SendMessageA(hWnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
     EXPECT_EQ(std::tuple(nOpenings, nullsQueued()), std::tuple(2, 0));
-}
-
-// A modify succeeds only while the icon of that window and id exists.
-bool TrayIconExists(HWND hWnd)
-{
-    NOTIFYICONDATAA nid = {};
-    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    nid.hWnd = hWnd;
-    nid.uID = TRAY_ICON_ID;
-    return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
 }
 
 // After Explorer restarts no icon is left; its broadcast brings Vespin's back unless it is kept away.
