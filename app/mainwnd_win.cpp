@@ -5,10 +5,10 @@
 #include <ctime>
 
 #include "about/about_win.h"
-#include "base/appinfo_win.h"
 #include "app/placement_win.h"
 #include "app/tray_win.h"
 #include "app/window_rules.h"
+#include "base/appinfo_win.h"
 #include "chime/random.h"
 #include "render/paint_win.h"
 #include "res/resource.h"
