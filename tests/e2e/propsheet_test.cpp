@@ -1,5 +1,5 @@
 // The property sheet of the running vespin.exe, worked from outside: its frame,
-// the Window page's live preview, OK, Cancel, a log-off and an exit while it is open.
+// the Window page's live preview, OK, Cancel, Esc, the close box, a log-off and an exit while it is open.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -102,6 +102,21 @@ TEST(Properties, PreviewLiveCancelRestoresOkSavesExitAndLogOffKeepTheRecordFromB
     ASSERT_TRUE(e2e::CloseSheet(hSheet, PSBTN_CANCEL));
     EXPECT_TRUE(e2e::WaitFor([&] { return WindowAt(app.hWnd, kStartRect) && TrayIconExists(app.hWnd); }));
     EXPECT_EQ(GetWindowLongA(app.hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+
+    // Esc (a key the sheet's dialog loop reads) and the close box cancel as Cancel does.
+    for (const bool bEscape : {true, false}) {
+        ASSERT_NE(hSheet = e2e::OpenSheet(app), nullptr);
+        page = e2e::ShowPage(hSheet, 0);
+        page.Click(IDC_TRAYNOICON);
+        page.Select(IDC_WINDOWPOS, 4);
+        EXPECT_FALSE(WindowAt(app.hWnd, kStartRect));
+        if (bEscape)
+            PostMessageA(GetDlgItem(hSheet, IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
+        else
+            PostMessageA(hSheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(hSheet); })) << (bEscape ? "Esc" : "close box");
+        EXPECT_TRUE(e2e::WaitFor([&] { return WindowAt(app.hWnd, kStartRect) && TrayIconExists(app.hWnd); }));
+    }
     ASSERT_NE(hSheet = e2e::OpenSheet(app), nullptr);
     page = e2e::ShowPage(hSheet, 0);
     for (const int nId : kBoxes)
