@@ -6,16 +6,22 @@
 #include "settings/state.h"
 
 // Reads ask for query rights only, so a key that may be read but not written still loads.
-int ReadRegDword(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, DWORD *pdwValue)
+static LONG QueryRegValue(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, DWORD *pdwType, void *pData, DWORD *pcbData)
 {
     HKEY hKey;
-    if (RegOpenKeyExA(hRoot, lpszSubKey, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
-        return 0;
+    LONG lResult = RegOpenKeyExA(hRoot, lpszSubKey, 0, KEY_QUERY_VALUE, &hKey);
+    if (lResult != ERROR_SUCCESS)
+        return lResult;
+    lResult = RegQueryValueExA(hKey, lpszName, nullptr, pdwType, static_cast<BYTE *>(pData), pcbData);
+    RegCloseKey(hKey);
+    return lResult;
+}
+
+int ReadRegDword(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, DWORD *pdwValue)
+{
     // Read into a zeroed word: a value of fewer than 4 bytes must not leave stale bytes.
     DWORD dwValue = 0, dwType, cbData = sizeof(dwValue);
-    LONG lResult = RegQueryValueExA(hKey, lpszName, nullptr, &dwType, reinterpret_cast<BYTE *>(&dwValue), &cbData);
-    RegCloseKey(hKey);
-    if (lResult != ERROR_SUCCESS)
+    if (QueryRegValue(hRoot, lpszSubKey, lpszName, &dwType, &dwValue, &cbData) != ERROR_SUCCESS)
         return 0;
     *pdwValue = dwValue;
     return 1;
@@ -23,14 +29,8 @@ int ReadRegDword(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, DWORD *pdwValue
 
 int ReadRegString(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, LPSTR lpszBuffer, DWORD cbBuffer)
 {
-    lpszBuffer[0] = '\0';
-    HKEY hKey;
-    if (RegOpenKeyExA(hRoot, lpszSubKey, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
-        return 0;
     DWORD dwType, cbData = cbBuffer;
-    LONG lResult = RegQueryValueExA(hKey, lpszName, nullptr, &dwType, reinterpret_cast<BYTE *>(lpszBuffer), &cbData);
-    RegCloseKey(hKey);
-    if (lResult != ERROR_SUCCESS) {
+    if (QueryRegValue(hRoot, lpszSubKey, lpszName, &dwType, lpszBuffer, &cbData) != ERROR_SUCCESS) {
         lpszBuffer[0] = '\0';
         return 0;
     }
@@ -63,12 +63,8 @@ int WriteRegString(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, LPCSTR lpszVa
 // A calendar flag counts only as a 4-byte REG_DWORD: it has no defaults path of its own.
 static int32_t ReadCalendarFlag(LPCSTR lpszName)
 {
-    HKEY hKey;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS)
-        return 0;
     DWORD dwValue = 0, dwType = REG_NONE, cbData = sizeof(dwValue);
-    LONG lResult = RegQueryValueExA(hKey, lpszName, nullptr, &dwType, reinterpret_cast<BYTE *>(&dwValue), &cbData);
-    RegCloseKey(hKey);
+    const LONG lResult = QueryRegValue(HKEY_CURRENT_USER, kSettingsKeyPath, lpszName, &dwType, &dwValue, &cbData);
     const int bDword = lResult == ERROR_SUCCESS && dwType == REG_DWORD && cbData == sizeof(dwValue);
     return CalendarFlagFromStore(bDword, dwValue);
 }

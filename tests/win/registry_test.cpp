@@ -200,6 +200,8 @@ TEST_F(RegistryStore, EachFailedSaveWarnsOnceAndAReadOnlyKeyStillLoads)
         HKEY hKey;
         if (bReadOnly) {
             expected = StoreNonDefaultRecord();
+            expected.bHolidayLaw = 1;
+            WriteRegDword(HKEY_CURRENT_USER, kSettingsKeyPath, "bHolidayLaw", 1);
             hostile::SetKeyWritable(false);
             ASSERT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_SET_VALUE, &hKey), ERROR_SUCCESS)
                 << "the key must refuse writing for this test to mean anything";
@@ -212,6 +214,7 @@ TEST_F(RegistryStore, EachFailedSaveWarnsOnceAndAReadOnlyKeyStillLoads)
         wintest::MessageBoxCatcher boxes;
         EXPECT_EQ(LoadSettings(nullptr), bReadOnly ? 1 : 0);
         EXPECT_TRUE(SameRecord(Settings, expected));
+        EXPECT_EQ(Settings.bHolidayLaw, expected.bHolidayLaw) << "the calendar flags read with query rights too";
         EXPECT_EQ(boxes.texts.size(), bReadOnly ? 0u : 1u);
         EXPECT_EQ(SaveSettings(nullptr), 0);
         ASSERT_EQ(boxes.texts.size(), bReadOnly ? 1u : 2u);
