@@ -3,7 +3,6 @@
 
 #include "base/clock_win.h"
 #include "calendar/caltext_win.h"
-#include "calendar/holiday.h"
 #include "calendar/holidaylaw.h"
 #include "calendar/lunar.h"
 #include "chime/chime_win.h"

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr size_t kPanelBytes = static_cast<size_t>(kPanelWidth) * 3 * kPanelHeight;
-
 BITMAPINFOHEADER RgbHeader(int nWidth, int nHeight)
 {
     BITMAPINFOHEADER bmih = {};

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr size_t kPanelBytes = static_cast<size_t>(kPanelWidth) * 3 * kPanelHeight;
-
 PaintSurfaces surfaces;
 HGDIOBJ hbmWorkOriginal;  // the working DC's own bitmap, put back before it is deleted
 BYTE *pBackground;        // LocalAlloc'd once: a static array would be stored in the exe

@@ -3,6 +3,13 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
+#include "render/layout.h"
+
+// The bytes of one 24-bit panel image: the panel, the layer and the background alike.
+constexpr size_t kPanelBytes = static_cast<size_t>(kPanelWidth) * 3 * kPanelHeight;
+
 struct PaintSurfaces {
     HDC hdcWork;       // holds the layer, the panel or the page in turn
     HBITMAP hbmPanel;  // the character panel, 24-bit top-down (CreateRgbDib)

@@ -5,16 +5,6 @@
 
 namespace {
 
-// The sheet's owner, the main window: the preview is its next paint.
-void RepaintMainWindow(HWND hDlg)
-{
-    HWND hWndMain = GetParent(GetParent(hDlg));
-    if (hWndMain) {
-        InvalidateRect(hWndMain, nullptr, FALSE);
-        UpdateWindow(hWndMain);
-    }
-}
-
 void OnInitCalendarPage(HWND hDlg)
 {
     CheckDlgButton(hDlg, IDC_HOLIDAYLAW, Settings.bHolidayLaw ? BST_CHECKED : BST_UNCHECKED);
@@ -23,7 +13,7 @@ void OnInitCalendarPage(HWND hDlg)
 
 INT_PTR OnCalendarPageCommand(HWND hDlg, int nId)
 {
-    const int32_t bChecked = IsDlgButtonChecked(hDlg, nId) == BST_CHECKED;
+    const int32_t bChecked = IsChecked(hDlg, nId);
     switch (nId) {
     case IDC_HOLIDAYLAW: Settings.bHolidayLaw = bChecked; break;
     case IDC_LUNARROKUYO: Settings.bLunarRokuyo = bChecked; break;

@@ -44,15 +44,15 @@ BOOL OnInitDialog(HWND hDlg)
 BOOL OnCommand(HWND hDlg, WORD wId, WORD wCode)
 {
     switch (wId) {
-    case IDC_RANDOM: Settings.bRandom = IsDlgButtonChecked(hDlg, wId) == BST_CHECKED; break;
+    case IDC_RANDOM: Settings.bRandom = IsChecked(hDlg, wId); break;
     case IDC_CHARA0:
     case IDC_CHARA1:
-    case IDC_CHARA2: *CharaFlag(wId - IDC_CHARA0) = IsDlgButtonChecked(hDlg, wId) == BST_CHECKED; break;
+    case IDC_CHARA2: *CharaFlag(wId - IDC_CHARA0) = IsChecked(hDlg, wId); break;
     case IDC_CHANGETIMING:
         if (wCode == CBN_SELCHANGE) {
-            // No selection answers CB_ERR (-1), which is no interval.
-            const LRESULT nSel = SendDlgItemMessageA(hDlg, wId, CB_GETCURSEL, 0, 0);
-            if (nSel != CB_ERR)
+            // No selection is no interval: nothing is stored.
+            const long nSel = ListChoice(hDlg, wId);
+            if (nSel >= 0)
                 Settings.nChangeTiming = static_cast<int32_t>(nSel);
         }
         break;

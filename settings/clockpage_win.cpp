@@ -68,23 +68,18 @@ BOOL OnInitDialog(HWND hDlg)
     return TRUE;
 }
 
-int32_t Checked(HWND hDlg, int id)
-{
-    return IsDlgButtonChecked(hDlg, id) == BST_CHECKED;
-}
-
 BOOL OnCommand(HWND hDlg, WORD wId, WORD wCode)
 {
     switch (wId) {
-    case IDC_24HOUR: Settings.b24 = Checked(hDlg, wId); break;
-    case IDC_SECOND: Settings.bSecond = Checked(hDlg, wId); break;
-    case IDC_ROKUYO: Settings.b6 = Checked(hDlg, wId); break;
+    case IDC_24HOUR: Settings.b24 = IsChecked(hDlg, wId); break;
+    case IDC_SECOND: Settings.bSecond = IsChecked(hDlg, wId); break;
+    case IDC_ROKUYO: Settings.b6 = IsChecked(hDlg, wId); break;
     case IDC_ALARM:
-        Settings.bAlarm = Checked(hDlg, wId);
+        Settings.bAlarm = IsChecked(hDlg, wId);
         EnableGroup(hDlg, kHourGroup, Settings.bAlarm);
         break;
     case IDC_ALARM30:
-        Settings.bAlarm30 = Checked(hDlg, wId);
+        Settings.bAlarm30 = IsChecked(hDlg, wId);
         EnableGroup(hDlg, kHalfHourGroup, Settings.bAlarm30);
         break;
     case IDC_BROWSEWAVE: BrowseWaveFile(hDlg, IDC_WAVE); break;

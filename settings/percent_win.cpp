@@ -4,18 +4,12 @@
 #include <commctrl.h>
 
 #include "settings/page_rules.h"
+#include "settings/pages_win.h"
 
 // Same ids on both pages.
 constexpr int kTrackId = 1024;
 constexpr int kEditId = 1025;
 constexpr int kSpinId = 1026;
-
-void RepaintMainWindow(HWND hDlg)
-{
-    HWND hWndMain = GetParent(GetParent(hDlg));
-    InvalidateRect(hWndMain, nullptr, FALSE);
-    UpdateWindow(hWndMain);
-}
 
 void InitPercentControls(HWND hDlg, const PercentControls &pc)
 {

@@ -17,6 +17,3 @@ void InitPercentControls(HWND hDlg, const PercentControls &pc);
 void OnPercentEditChange(HWND hDlg, const PercentControls &pc);
 // WM_HSCROLL of the page.
 void OnPercentScroll(HWND hDlg, const PercentControls &pc, WPARAM wParam, LPARAM lParam);
-
-// The live preview: repaints the main window, the owner of the sheet, at once.
-void RepaintMainWindow(HWND hDlg);

@@ -19,19 +19,6 @@ const char *const kCalendarPosTexts[] = {
     "キャラクタの上に表示", "キャラクタの右に表示", "キャラクタの下に表示", "キャラクタの左に表示", nullptr,
 };
 
-// The page's parent is the sheet, and the sheet's owner the main window.
-HWND MainWindowOf(HWND hDlg)
-{
-    return GetParent(GetParent(hDlg));
-}
-
-void RepaintMainWindow(HWND hDlg)
-{
-    HWND hWndMain = MainWindowOf(hDlg);
-    InvalidateRect(hWndMain, nullptr, FALSE);
-    UpdateWindow(hWndMain);
-}
-
 void PlaceMainWindow(HWND hDlg)
 {
     if (WindowPageHost.pfnPlaceWindow)
@@ -44,19 +31,6 @@ void FillList(HWND hDlg, int nId, const char *const *apszTexts, int32_t nSel)
     for (const char *const *p = apszTexts; *p; ++p)
         SendMessageA(hList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(*p));
     SendMessageA(hList, CB_SETCURSEL, static_cast<WPARAM>(nSel), 0);
-}
-
-// The selected index, or -1 when nothing is selected.
-long ListChoice(HWND hDlg, int nId)
-{
-    const long nSel = static_cast<long>(SendDlgItemMessageA(hDlg, nId, CB_GETCURSEL, 0, 0));
-    const int nCount = static_cast<int>(SendDlgItemMessageA(hDlg, nId, CB_GETCOUNT, 0, 0));
-    return IsListChoice(nSel, nCount) ? nSel : -1;
-}
-
-int32_t IsChecked(HWND hDlg, int nId)
-{
-    return IsDlgButtonChecked(hDlg, nId) == BST_CHECKED ? 1 : 0;
 }
 
 BOOL OnInitDialog(HWND hDlg)
