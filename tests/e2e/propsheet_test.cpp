@@ -4,24 +4,14 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
-
 #include <set>
 #include <string>
 
 #include "res/resource.h"
+#include "tests/common/tray_probe.h"
 #include "tests/e2e/e2e_harness.h"
 
 namespace {
-
-bool TrayIconExists(HWND hWnd)
-{
-    NOTIFYICONDATAA nid = {};
-    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    nid.hWnd = hWnd;
-    nid.uID = TRAY_ICON_ID;
-    return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
-}
 
 bool WindowAt(HWND hWnd, RECT rcExpected)
 {
