@@ -2,7 +2,7 @@
 """Writes calendar/lunartable.inc, the months of the Japanese lunisolar calendar of 1980-2099, and
 calendar/equinoxtable.inc, the days of the equinoxes in Japan Standard Time from 1948 to 2099.
 
-Needs Debian's python3-ephem (only to regenerate the table; nothing else reads this script).
+Needs Debian's python3-ephem (only to regenerate the tables; nothing else reads this script).
 Rules: a month starts on the day, in Japan Standard Time, of the new moon; the month that holds
 the winter solstice is the 11th; between two such months, when they are 13 months apart, the
 first month without a principal solar term is a leap month and repeats the number before it.
