@@ -3,41 +3,15 @@
 
 namespace {
 
+constexpr int kFirstLawYear = 1948;
 constexpr int kFirstTableYear = 1980;
 constexpr int kLastTableYear = 2099;
 constexpr int kVernalOutsideTable = 21;
 constexpr int kAutumnalOutsideTable = 23;
 
-// Day of March, one entry per year from 1980.
-const signed char kVernalEquinox[kLastTableYear - kFirstTableYear + 1] = {
-    20, 21, 21, 21, 20, 21, 21, 21, 20, 21,  // 1980
-    21, 21, 20, 20, 21, 21, 20, 20, 21, 21,  // 1990
-    20, 20, 21, 21, 20, 20, 21, 21, 20, 20,  // 2000
-    21, 21, 20, 20, 21, 21, 20, 20, 21, 21,  // 2010
-    20, 20, 21, 21, 20, 20, 20, 21, 20, 20,  // 2020
-    20, 21, 20, 20, 20, 21, 20, 20, 20, 21,  // 2030
-    20, 20, 20, 21, 20, 20, 20, 21, 20, 20,  // 2040
-    20, 21, 20, 20, 20, 21, 20, 20, 20, 20,  // 2050
-    20, 20, 20, 20, 20, 20, 20, 20, 20, 20,  // 2060
-    20, 20, 20, 20, 20, 20, 20, 20, 20, 20,  // 2070
-    20, 20, 20, 20, 20, 20, 20, 20, 20, 20,  // 2080
-    20, 20, 19, 20, 20, 20, 19, 20, 20, 20,  // 2090
-};
-
-// Day of September, one entry per year from 1980.
-const signed char kAutumnalEquinox[kLastTableYear - kFirstTableYear + 1] = {
-    23, 23, 23, 23, 23, 23, 23, 23, 23, 23,  // 1980
-    23, 23, 23, 23, 23, 23, 23, 23, 23, 23,  // 1990
-    23, 23, 23, 23, 23, 23, 23, 23, 23, 23,  // 2000
-    23, 23, 22, 23, 23, 23, 22, 23, 23, 23,  // 2010
-    22, 23, 23, 23, 22, 23, 23, 23, 22, 23,  // 2020
-    23, 23, 22, 23, 23, 23, 22, 23, 23, 23,  // 2030
-    22, 23, 23, 23, 22, 22, 23, 23, 22, 22,  // 2040
-    23, 23, 22, 22, 23, 23, 22, 22, 23, 23,  // 2050
-    22, 22, 23, 23, 22, 22, 23, 23, 22, 22,  // 2060
-    23, 23, 22, 22, 23, 23, 22, 22, 22, 23,  // 2070
-    22, 22, 22, 23, 22, 22, 22, 23, 22, 22,  // 2080
-    22, 23, 22, 22, 22, 23, 22, 22, 22, 23,  // 2090
+// Day of March and day of September, one pair per year from 1948.
+const signed char kEquinoxDays[kLastTableYear - kFirstLawYear + 1][2] = {
+#include "calendar/equinoxtable.inc"
 };
 
 // Fixed holidays per month, each list ended by 0; the equinoxes come from the tables.
@@ -60,21 +34,31 @@ const char *const kRokuyoLabels[kRokuyoCount] = {
     "大安", "赤口", "先勝", "友引", "先負", "仏滅",
 };
 
-bool InTable(int nYear)
+int EquinoxDay(int nYear, int nFirstYear, int nIndex, int nOutside)
 {
-    return nYear >= kFirstTableYear && nYear <= kLastTableYear;
+    return nYear >= nFirstYear && nYear <= kLastTableYear ? kEquinoxDays[nYear - kFirstLawYear][nIndex] : nOutside;
 }
 
 }  // namespace
 
 int GetVernalEquinoxDay(int nYear)
 {
-    return InTable(nYear) ? kVernalEquinox[nYear - kFirstTableYear] : kVernalOutsideTable;
+    return EquinoxDay(nYear, kFirstTableYear, 0, kVernalOutsideTable);
 }
 
 int GetAutumnalEquinoxDay(int nYear)
 {
-    return InTable(nYear) ? kAutumnalEquinox[nYear - kFirstTableYear] : kAutumnalOutsideTable;
+    return EquinoxDay(nYear, kFirstTableYear, 1, kAutumnalOutsideTable);
+}
+
+int GetLawVernalEquinoxDay(int nYear)
+{
+    return EquinoxDay(nYear, kFirstLawYear, 0, kVernalOutsideTable);
+}
+
+int GetLawAutumnalEquinoxDay(int nYear)
+{
+    return EquinoxDay(nYear, kFirstLawYear, 1, kAutumnalOutsideTable);
 }
 
 int IsHoliday(int nYear, int nMonth, int nDay)

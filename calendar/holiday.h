@@ -6,6 +6,9 @@
 // Day of March / September of the equinox holiday; fixed outside the years the tables cover.
 int GetVernalEquinoxDay(int nYear);
 int GetAutumnalEquinoxDay(int nYear);
+// The same days from 1948, for the holiday law; the fixed rules keep the constants before 1980.
+int GetLawVernalEquinoxDay(int nYear);
+int GetLawAutumnalEquinoxDay(int nYear);
 
 // 1 when the date is a holiday, else 0. Months outside 1-12 have no holidays.
 int IsHoliday(int nYear, int nMonth, int nDay);

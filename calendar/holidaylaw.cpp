@@ -81,9 +81,9 @@ int RuleDay(const HolidayRule &rule, int nYear)
 {
     switch (rule.nDay) {
     case kVernalEquinox:
-        return GetVernalEquinoxDay(nYear);
+        return GetLawVernalEquinoxDay(nYear);
     case kAutumnalEquinox:
-        return GetAutumnalEquinoxDay(nYear);
+        return GetLawAutumnalEquinoxDay(nYear);
     case kSecondMonday:
     case kThirdMonday: {
         const int nFirstWeekday = WeekdayFromDays(DaysFromCivil(nYear, rule.nMonth, 1));

@@ -32,6 +32,23 @@ TEST(EquinoxTables, EveryYearFrom1980To2099MatchesTheListsAndOthersUseTheConstan
         EXPECT_EQ(std::pair(GetVernalEquinoxDay(year), GetAutumnalEquinoxDay(year)), std::pair(21, 23)) << year;
 }
 
+// Before 1980 the equinoxes fell on 21 March and 23 September but in these years.
+const std::vector<int> kVernal20Before1980 = {1960, 1964, 1968, 1972, 1976};
+const std::vector<int> kAutumnal24Before1980 = {1951, 1955, 1959, 1963, 1967, 1971, 1975, 1979};
+
+TEST(EquinoxTables, TheLawHasTheTrueDaysFrom1948AndTheFixedRulesTheConstantsBefore1980)
+{
+    for (int year = 1948; year <= 1979; ++year) {
+        EXPECT_EQ(GetLawVernalEquinoxDay(year), In(kVernal20Before1980, year) ? 20 : 21) << year;
+        EXPECT_EQ(GetLawAutumnalEquinoxDay(year), In(kAutumnal24Before1980, year) ? 24 : 23) << year;
+        EXPECT_EQ(std::pair(GetVernalEquinoxDay(year), GetAutumnalEquinoxDay(year)), std::pair(21, 23)) << year;
+    }
+    for (int year : {INT_MIN, 1947, 1980, 2012, 2092, 2099, 2100, INT_MAX})
+        EXPECT_EQ(std::pair(GetLawVernalEquinoxDay(year), GetLawAutumnalEquinoxDay(year)),
+                  std::pair(GetVernalEquinoxDay(year), GetAutumnalEquinoxDay(year)))
+            << year;
+}
+
 TEST(HolidayTable, ThirteenFixedDatesAndTheTwoEquinoxesOnly)
 {
     const int fixed[][2] = {{1, 1},  {1, 15}, {2, 11},  {4, 29},  {5, 3},   {5, 4},  {5, 5},
