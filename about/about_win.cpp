@@ -7,6 +7,7 @@
 #include "about/about_text.h"
 #include "about/staff_win.h"
 #include "base/appinfo_win.h"
+#include "base/dialog_place_win.h"
 #include "res/resource.h"
 
 static_assert(sizeof(OFSTRUCT) == 136, "OpenFile expects the 136-byte record");
@@ -65,6 +66,7 @@ static INT_PTR OnInitAbout(HWND hDlg)
     const RECT rc = GetIconRect(hDlg);
     SetWindowPos(GetDlgItem(hDlg, IDC_ICONFRAME), nullptr, rc.left - 2, rc.top - 2, rc.right - rc.left + 4,
                  rc.bottom - rc.top + 4, SWP_NOZORDER);
+    PlaceBesideWindow(hDlg, GetParent(hDlg));
     return TRUE;
 }
 

@@ -6,6 +6,7 @@
 
 #include "about/about_text.h"
 #include "about/pointfont_win.h"
+#include "base/dialog_place_win.h"
 #include "base/gdi_scope_win.h"
 #include "res/resource.h"
 
@@ -93,6 +94,7 @@ static INT_PTR OnInitStaff(HWND hDlg)
     StaffBox.uTimer = 0;
     StaffBox.nPass = 0;
     CentreOverOwner(hDlg);
+    KeepInsideWorkArea(hDlg, GetParent(hDlg));
     if (BuildStaffPicture(hDlg))
         StaffBox.uTimer = pfnStartStaffTimer(hDlg, TIMER_STAFF, 10, nullptr);
     // Without a timer (or a picture) there is no reveal: the box is complete at once.

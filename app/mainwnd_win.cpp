@@ -184,6 +184,8 @@ static void OnTaskbarCreated(HWND hWnd)
 {
     if (!Settings.bTaskTrayNoIcon)
         SetTrayIcon(hWnd, TRUE);
+    // The new taskbar may stand elsewhere.
+    PlaceWindowOnNewLayout(hWnd);
 }
 
 LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
@@ -216,6 +218,11 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_RBUTTONDOWN: OnRightButtonDown(hWnd, lParam); return 0;
     case WM_CAPTURECHANGED: DragCaptureLost(hWnd, reinterpret_cast<HWND>(lParam)); return 0;
     case WM_TRAYNOTIFY: OnTrayNotify(hWnd, wParam, lParam); return 0;
+    case WM_DISPLAYCHANGE: PlaceWindowOnNewLayout(hWnd); return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA)
+            PlaceWindowOnNewLayout(hWnd);
+        return 0;
     default: return DefWindowProcA(hWnd, uMsg, wParam, lParam);
     }
 }

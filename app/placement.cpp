@@ -33,16 +33,22 @@ PlacePoint CalcWindowSize(int32_t bStatus, int32_t nCalendarPos)
 
 PlaceRect AreaBesideTaskbar(uintptr_t nFound, const PlaceRect &taskbar, int32_t cxScreen, int32_t cyScreen)
 {
+    return AreaBesideTaskbarOn(nFound, taskbar, {0, 0, cxScreen, cyScreen});
+}
+
+PlaceRect AreaBesideTaskbarOn(uintptr_t nFound, const PlaceRect &taskbar, const PlaceRect &monitor)
+{
     const PlaceRect &t = taskbar;
+    const PlaceRect &m = monitor;
     if (nFound == 0 || t.right <= t.left || t.bottom <= t.top)
-        return {0, 0, cxScreen, cyScreen};
-    if (t.bottom < cyScreen)
-        return {0, t.bottom, cxScreen, cyScreen};
-    if (t.top > 0)
-        return {0, 0, cxScreen, t.top};
-    if (t.left > 0)
-        return {0, 0, t.left, cyScreen};
-    return {t.right, 0, cxScreen, cyScreen};
+        return m;
+    if (t.bottom < m.bottom)
+        return {m.left, t.bottom, m.right, m.bottom};
+    if (t.top > m.top)
+        return {m.left, m.top, m.right, t.top};
+    if (t.left > m.left)
+        return {m.left, m.top, t.left, m.bottom};
+    return {t.right, m.top, m.right, m.bottom};
 }
 
 PlaceRect CalcPlacementRect(const SettingsRecord &settings, const PlaceRect &area)

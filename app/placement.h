@@ -3,21 +3,9 @@
 
 #include <cstdint>
 
+#include "base/rect.h"
 #include "render/layout.h"
 #include "settings/settings.h"
-
-// Left, top, right, bottom; right and bottom exclusive.
-struct PlaceRect {
-    int32_t left;
-    int32_t top;
-    int32_t right;
-    int32_t bottom;
-};
-
-struct PlacePoint {
-    int32_t x;
-    int32_t y;
-};
 
 // Placement modes of nWindowPos; any other value is free.
 enum WindowPosMode {
@@ -35,6 +23,8 @@ PlacePoint CalcWindowSize(int32_t bStatus, int32_t nCalendarPos);
 // The screen beside the taskbar. nFound is what the taskbar query returned and
 // taskbar its rectangle; without a usable answer the whole screen is the area.
 PlaceRect AreaBesideTaskbar(uintptr_t nFound, const PlaceRect &taskbar, int32_t cxScreen, int32_t cyScreen);
+// The same rule on any monitor: its part beside the taskbar, or the whole monitor.
+PlaceRect AreaBesideTaskbarOn(uintptr_t nFound, const PlaceRect &taskbar, const PlaceRect &monitor);
 
 // Size from the page, position from the mode: the corner modes put the area's
 // corner point itself at the window's top-left; the fit pulls it in afterwards.

@@ -1,5 +1,5 @@
-// Window placement and dragging on the screen: the taskbar query, SetWindowPos
-// and the mouse capture around the pure rectangle arithmetic.
+// Window placement and dragging on the screen: the monitor layout and the taskbar query,
+// kept until the display changes, SetWindowPos and the mouse capture around the pure arithmetic.
 #include "app/placement_win.h"
 
 #include <shellapi.h>
@@ -11,6 +11,19 @@
 #ifndef _WIN64
 static_assert(sizeof(APPBARDATA) == 36, "the taskbar query uses the 36-byte APPBARDATA");
 #endif
+
+MonitorLayoutReader pfnReadMonitorLayout = ReadMonitorLayout;
+
+namespace {
+
+// Every paint places the window, and under Wine each monitor query is three round trips to the
+// server: the layout is read once and again only when the display or the work area changes.
+MonitorLayout layoutKept;
+bool bLayoutKept;
+// Asked again while no taskbar answers, as a shell still starting gives none yet.
+TaskbarAnswer taskbarKept;
+
+}  // namespace
 
 static PlaceRect ToPlaceRect(const RECT &rc)
 {
@@ -28,31 +41,87 @@ static void StoreWindowPosition(LONG x, LONG y)
     Settings.nWindowY = y;
 }
 
-RECT GetAreaBesideTaskbar()
+static BOOL CALLBACK AddMonitor(HMONITOR hMonitor, HDC, LPRECT, LPARAM lParam)
 {
-    APPBARDATA abd = {};
-    abd.cbSize = sizeof(abd);
-    const UINT_PTR nFound = SHAppBarMessage(ABM_GETTASKBARPOS, &abd);
-    return ToRect(AreaBesideTaskbar(nFound, ToPlaceRect(abd.rc), GetSystemMetrics(SM_CXSCREEN),
-                                    GetSystemMetrics(SM_CYSCREEN)));
+    auto *pLayout = reinterpret_cast<MonitorLayout *>(lParam);
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof(mi);
+    if (!GetMonitorInfoA(hMonitor, &mi) || IsRectEmpty(&mi.rcMonitor))
+        return TRUE;
+    const bool bPrimary = (mi.dwFlags & MONITORINFOF_PRIMARY) != 0;
+    // A full list still takes the primary, in the last place, before it moves to the front.
+    int i = pLayout->nMonitors;
+    if (i == kMaxMonitors) {
+        if (!bPrimary)
+            return TRUE;
+        i = kMaxMonitors - 1;
+    } else {
+        ++pLayout->nMonitors;
+    }
+    pLayout->aMonitors[i] = {ToPlaceRect(mi.rcMonitor), ToPlaceRect(mi.rcWork)};
+    if (bPrimary && i != 0) {
+        const MonitorRects first = pLayout->aMonitors[0];
+        pLayout->aMonitors[0] = pLayout->aMonitors[i];
+        pLayout->aMonitors[i] = first;
+    }
+    return TRUE;
 }
 
-RECT GetMoveArea()
+MonitorLayout ReadMonitorLayout()
 {
-    if (Settings.bAwayTaskBar)
-        return GetAreaBesideTaskbar();
-    RECT rc = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    return rc;
+    MonitorLayout layout = {};
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&layout));
+    if (layout.nMonitors > 0)
+        return layout;
+    RECT rcWork;
+    const RECT rcScreen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0))
+        rcWork = rcScreen;
+    layout.nMonitors = 1;
+    layout.aMonitors[0] = {ToPlaceRect(rcScreen), ToPlaceRect(rcWork)};
+    return layout;
+}
+
+static const MonitorLayout &KnownLayout()
+{
+    if (!bLayoutKept) {
+        layoutKept = pfnReadMonitorLayout();
+        bLayoutKept = true;
+    }
+    return layoutKept;
+}
+
+static TaskbarAnswer TaskbarIfAway()
+{
+    if (!Settings.bAwayTaskBar)
+        return {};
+    if (taskbarKept.nFound == 0) {
+        APPBARDATA abd = {};
+        abd.cbSize = sizeof(abd);
+        taskbarKept.nFound = SHAppBarMessage(ABM_GETTASKBARPOS, &abd);
+        taskbarKept.rc = ToPlaceRect(abd.rc);
+    }
+    return taskbarKept;
+}
+
+static PlaceRect MoveAreaFor(const PlaceRect &rcWindow)
+{
+    const MonitorLayout &layout = KnownLayout();
+    return MoveAreaOn(layout, MonitorForPlacement(Settings, layout, rcWindow), Settings.bAwayTaskBar,
+                      TaskbarIfAway());
 }
 
 RECT CalcWindowRect(HWND)
 {
-    return ToRect(CalcPlacementRect(Settings, ToPlaceRect(GetMoveArea())));
+    // Outside the corner modes the area plays no part: this is the window at the stored position.
+    const PlaceRect rcStored = CalcPlacementRect(Settings, {});
+    return ToRect(CalcPlacementRect(Settings, MoveAreaFor(rcStored)));
 }
 
 void FitRectToArea(HWND, RECT *prc)
 {
-    *prc = ToRect(FitRectIntoArea(ToPlaceRect(*prc), ToPlaceRect(GetMoveArea())));
+    const PlaceRect rc = ToPlaceRect(*prc);
+    *prc = ToRect(FitRectIntoArea(rc, MoveAreaFor(rc)));
 }
 
 void MoveWindowToRect(HWND hWnd, const RECT *prc)
@@ -71,6 +140,13 @@ void PlaceWindow(HWND hWnd)
     RECT rc = CalcWindowRect(hWnd);
     FitRectToArea(hWnd, &rc);
     MoveWindowToRect(hWnd, &rc);
+}
+
+void PlaceWindowOnNewLayout(HWND hWnd)
+{
+    bLayoutKept = false;
+    taskbarKept = {};
+    PlaceWindow(hWnd);
 }
 
 void DragStart(HWND hWnd, LPARAM lParam)
@@ -93,14 +169,14 @@ void DragStep(HWND hWnd)
 {
     if (!bDragging)
         return;
-    const RECT rcArea = GetMoveArea();
     RECT rcWindow;
     GetWindowRect(hWnd, &rcWindow);
     POINT ptCursor;
     GetCursorPos(&ptCursor);
-    const PlacePoint pos = ClampDragPosition({ptCursor.x, ptCursor.y}, {ptDragOffset.x, ptDragOffset.y},
-                                             rcWindow.right - rcWindow.left, rcWindow.bottom - rcWindow.top,
-                                             ToPlaceRect(rcArea));
+    const PlacePoint pos =
+        DragPositionOnLayout(KnownLayout(), Settings.bAwayTaskBar, TaskbarIfAway(), {ptCursor.x, ptCursor.y},
+                             {ptDragOffset.x, ptDragOffset.y},
+                             {rcWindow.right - rcWindow.left, rcWindow.bottom - rcWindow.top});
     SetWindowPos(hWnd, nullptr, pos.x, pos.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     StoreWindowPosition(pos.x, pos.y);
 }

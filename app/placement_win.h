@@ -1,14 +1,22 @@
-// Window placement (size, corner mode, move area) and left-button dragging.
+// Window placement (size, corner mode, move area on the window's monitor) and left-button dragging.
 #pragma once
 
 #include <windows.h>
 
-RECT GetAreaBesideTaskbar();
-RECT GetMoveArea();
+#include "app/monitor_rules.h"
+
 RECT CalcWindowRect(HWND hWnd);
 void FitRectToArea(HWND hWnd, RECT *prc);
 void MoveWindowToRect(HWND hWnd, const RECT *prc);
 void PlaceWindow(HWND hWnd);
+// The monitors, a work area or the taskbar changed: they are read again and the window placed at once.
+void PlaceWindowOnNewLayout(HWND hWnd);
+
+// Every monitor with its work area, the primary first; one monitor of the screen's size if none is reported.
+MonitorLayout ReadMonitorLayout();
+// How placement reads the layout (kept until PlaceWindowOnNewLayout); a test puts another reader here.
+using MonitorLayoutReader = MonitorLayout (*)();
+extern MonitorLayoutReader pfnReadMonitorLayout;
 
 void DragStart(HWND hWnd, LPARAM lParam);
 void DragStep(HWND hWnd);

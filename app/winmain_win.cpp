@@ -79,7 +79,10 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow
     LoadSettings(hWnd);
     if (Settings.bTaskTrayNoIcon) SetTrayIcon(hWnd, FALSE);
 
+    // Pulled in before it shows: a corner point of one monitor lies on the next, and a window off
+    // every screen gets no paint to place it until the timer's.
     RECT rc = CalcWindowRect(hWnd);
+    FitRectToArea(hWnd, &rc);
     SetWindowPos(hWnd, Settings.bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, rc.left, rc.top, rc.right - rc.left,
                  rc.bottom - rc.top, SWP_FRAMECHANGED);
     ShowWindow(hWnd, nCmdShow);

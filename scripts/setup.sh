@@ -12,7 +12,7 @@ else
 fi
 
 packages=(
-  cmake make g++ googletest libgtest-dev libbenchmark-dev
+  cmake make g++ gcc-multilib googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick

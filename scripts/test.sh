@@ -63,8 +63,14 @@ fi
 
 if [ -f "build/$VESPIN_PRESET/bin/vespin.exe" ]; then
   vespin_session_start 24 || exit 1
-  run_ctest "Wine tests (24-bit screen)" --test-dir "build/$VESPIN_PRESET" -E 'LowColour' --timeout 120
+  run_ctest "Wine tests (24-bit screen)" --test-dir "build/$VESPIN_PRESET" -E 'LowColour|TwoMonitors' --timeout 120
   vespin_session_stop
+  if vespin_two_monitor_session_start; then
+    run_ctest "Wine tests (two monitors)" --test-dir "build/$VESPIN_PRESET" -R 'TwoMonitors' --timeout 120
+  else
+    failed=$((failed + 1)); echo "test: the two-monitor session did not start" >&2
+  fi
+  vespin_two_monitor_session_stop
   vespin_session_start 8 || exit 1
   run_ctest "Wine tests (8-bit screen)" --test-dir "build/$VESPIN_PRESET" -R 'LowColour' --timeout 120
   vespin_session_stop

@@ -50,12 +50,12 @@ vespin_prefix_init() {
   touch "$WINEPREFIX/.vespin-ready"
 }
 
-# Starts a private Xvfb; sets VESPIN_XVFB_PID and DISPLAY. $1: depth (24 or 8).
+# Starts a private Xvfb; sets VESPIN_XVFB_PID and DISPLAY. $1: depth (24 or 8), $2: size (1024x768).
 vespin_xvfb_start() {
-  local depth=${1:-24} fifo
+  local depth=${1:-24} size=${2:-1024x768} fifo
   fifo=$(mktemp -u /tmp/vespin-xvfb.XXXXXX)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "1024x768x$depth" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${size}x$depth" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   VESPIN_XVFB_PID=$!
   local number
   read -r -t 20 number <"$fifo" || { rm -f "$fifo"; echo "Xvfb did not start" >&2; return 1; }
@@ -69,11 +69,11 @@ vespin_xvfb_stop() {
 }
 
 # A Wine session on its own Xvfb: the first process brings up the desktop and
-# services, then the server is kept alive so each test starts warm. $1: depth.
+# services, then the server is kept alive so each test starts warm. $1: depth, $2: screen size.
 vespin_session_start() {
   vespin_prefix_init
   vespin_wineserver -k 2>/dev/null || true
-  vespin_xvfb_start "${1:-24}" || return 1
+  vespin_xvfb_start "${1:-24}" "${2:-}" || return 1
   vespin_wineserver -p || return 1
   timeout 120 "$VESPIN_WINE" cmd /c exit >/dev/null 2>&1
   return 0
@@ -83,4 +83,37 @@ vespin_session_stop() {
   vespin_wineserver -k 2>/dev/null || true
   vespin_wineserver -w 2>/dev/null || true
   vespin_xvfb_stop
+}
+
+# Two monitors on one wide Xvfb screen: Wine asks Xinerama instead of XRandR (in a prefix of its
+# own) and finds the test's stand-in library, which reports the heads of VESPIN_HEADS (by default
+# 1024x768 at 0,0 and 800x600 beside it). vespin_two_monitor_session_stop ends it and puts the
+# prefix and the library path back.
+vespin_two_monitor_session_start() {
+  local lib=$VESPIN_ROOT/build/xinerama src=$VESPIN_ROOT/tests/monitors/xinerama_standin.c arch
+  VESPIN_SAVED_PREFIX=$WINEPREFIX VESPIN_SAVED_LIBRARY_PATH=${LD_LIBRARY_PATH-}
+  for arch in i386 x86_64; do
+    mkdir -p "$lib/$arch"
+    if [ ! "$lib/$arch/libXinerama.so.1" -nt "$src" ]; then
+      gcc "$([ $arch = i386 ] && echo -m32 || echo -m64)" -shared -fPIC -O2 -Wall -Wextra -Werror \
+        -o "$lib/$arch/libXinerama.so.1" "$src" || return 1
+    fi
+  done
+  export LD_LIBRARY_PATH=$lib/i386:$lib/x86_64${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
+  vespin_prefix_init
+  local base=$WINEPREFIX
+  export WINEPREFIX=$base-monitors
+  if [ ! -f "$WINEPREFIX/.vespin-monitors-ready" ]; then
+    rm -rf "$WINEPREFIX" && cp -a "$base" "$WINEPREFIX" || return 1
+    env -u DISPLAY "$VESPIN_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
+    vespin_wineserver -w
+    touch "$WINEPREFIX/.vespin-monitors-ready"
+  fi
+  vespin_session_start 24 1824x768
+}
+
+vespin_two_monitor_session_stop() {
+  vespin_session_stop
+  export WINEPREFIX=${VESPIN_SAVED_PREFIX:-$WINEPREFIX}
+  if [ -n "${VESPIN_SAVED_LIBRARY_PATH:-}" ]; then export LD_LIBRARY_PATH=$VESPIN_SAVED_LIBRARY_PATH; else unset LD_LIBRARY_PATH; fi
 }

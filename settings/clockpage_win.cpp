@@ -8,6 +8,7 @@
 #include <cstddef>
 
 #include "base/appinfo_win.h"
+#include "base/dialog_place_win.h"
 #include "res/resource.h"
 #include "settings/page_rules.h"
 #include "settings/pages_win.h"
@@ -124,7 +125,13 @@ void BrowseWaveFile(HWND hDlg, int idEdit)
     ofn.lpstrInitialDir = Settings.szCurrentWave;
     ofn.lpstrTitle = szTitle;
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameA(&ofn))
+    BOOL bPicked;
+    {
+        // The system makes and places the dialog; it is moved onto the sheet's work area as it shows.
+        PlaceOnActivation keepInside(hDlg, KeepInsideWorkArea);
+        bPicked = GetOpenFileNameA(&ofn);
+    }
+    if (!bPicked)
         return;
     SetDlgItemTextA(hDlg, idEdit, szFile);
     // The picked file's own folder, not the process's current one, which the dialog may or may not move.

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "base/appinfo_win.h"
+#include "base/dialog_place_win.h"
 #include "res/resource.h"
 #include "settings/pages_win.h"
 #include "settings/propsheet_rules.h"
@@ -141,7 +142,12 @@ int ShowPropertySheet(HWND hWndOwner)
     psh.nStartPage = 0;
     psh.phpage = ahPages;
     psh.pfnCallback = PropertySheetCallback;
-    const int nResult = static_cast<int>(PropertySheetA(&psh));
+    int nResult;
+    {
+        // The sheet resizes itself while it is made: it is placed beside the gadget as it first shows.
+        PlaceOnActivation placeBeside(hWndOwner, PlaceBesideWindow);
+        nResult = static_cast<int>(PropertySheetA(&psh));
+    }
     hWndSheet = nullptr;
     bClockPageReady = bCharaPageReady = 0;
     return nResult;
