@@ -36,9 +36,9 @@ target_link_options(vespin PRIVATE -s)
 
 # Sends the exit command to a running copy (the run script uses it).
 add_executable(vespinctl tools/win/vespinctl.cpp)
-# Measures launch to first paint (not a test; see the README's performance section).
+# Measures launch to first paint (not a test; see docs/performance.md).
 add_executable(launchtime tools/win/launchtime.cpp)
-# Drives the window procedure through 100,000 timer ticks (not a test; see the README's reliability section).
+# Drives the window procedure through 100,000 timer ticks (not a test; see docs/reliability.md).
 add_executable(longrun tools/win/longrun.cpp tests/win/win_test_util.cpp tests/common/settings_store.cpp
                        ${resource_script})
 target_link_libraries(longrun PRIVATE vespin_win psapi)
