@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that a commit gives the same release zip byte for byte: runs release.sh in two fresh
 # clones at different paths, each on a detached head, and compares what they wrote.
-# Usage: release-check.sh [commit] (default HEAD). Takes about a minute; not part of test.sh.
+# Usage: release-check.sh [commit] (default HEAD). scripts/test.sh runs it on HEAD.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 commit=$(git rev-parse --verify "${1:-HEAD}^{commit}")
