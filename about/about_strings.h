@@ -1,7 +1,8 @@
-// The About box's fixed texts, shared by the dialog templates and the code: a release changes them here only.
+// The About box's fixed texts, shared by the dialog templates and the code.
 #pragma once
 
 #define ABOUT_PRODUCT_NAME  "Vespin"
+// Written out as the box shows it; the build stops when it and the project version part (about_text.cpp).
 #define ABOUT_VERSION       "Version 0.90"
 #define ABOUT_NOTICE        "Copyright (C) 2026 Brimholt"
 #define ABOUT_HOMEPAGE_URL  "https://www.brimholt.example/"

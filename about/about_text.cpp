@@ -3,6 +3,20 @@
 
 #include <cstring>
 
+#include "vespin_version.h"
+
+namespace {
+constexpr bool SameText(const char *psz1, const char *psz2)
+{
+    return *psz1 == *psz2 && (*psz1 == '\0' || SameText(psz1 + 1, psz2 + 1));
+}
+}  // namespace
+
+// The About box and the staff credits keep their text as written; the version they show
+// comes from the CMake project like the version resource's, so the two cannot drift apart.
+static_assert(SameText(ABOUT_VERSION, "Version " VESPIN_VERSION_SHOWN),
+              "ABOUT_VERSION in about/about_strings.h disagrees with the project version in CMakeLists.txt");
+
 int AppendBackslash(char *pszPath, size_t cbPath, LeadByteTest isLeadByte)
 {
     const size_t cch = strnlen(pszPath, cbPath);

@@ -19,7 +19,7 @@ if(bench_sources)
   add_executable(vespin_bench ${bench_sources})
   # Benchmarks measure the code as shipped: optimised, no sanitizers.
   add_library(vespin_core_fast STATIC ${pure_sources})
-  target_include_directories(vespin_core_fast PUBLIC ${CMAKE_SOURCE_DIR})
+  target_include_directories(vespin_core_fast PUBLIC ${CMAKE_SOURCE_DIR} ${VESPIN_GENERATED_DIR})
   target_compile_options(vespin_core_fast PRIVATE -O2)
   target_compile_options(vespin_bench PRIVATE -O2)
   target_link_libraries(vespin_bench PRIVATE vespin_core_fast benchmark::benchmark)

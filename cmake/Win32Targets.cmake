@@ -8,6 +8,9 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
 add_compile_options(-ffunction-sections -fdata-sections)
 add_compile_definitions(__USE_MINGW_ANSI_STDIO=0)
+# The same sources give the same exe, byte for byte: no link time stamp, no build paths.
+add_link_options(-Wl,--no-insert-timestamp)
+add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
 
 set(win_libraries user32 gdi32 comctl32 comdlg32 shell32 winmm advapi32 kernel32)
 list(FILTER win_sources EXCLUDE REGEX "/app/winmain_win\\.cpp$")
@@ -21,6 +24,11 @@ target_compile_options(vespin_win PRIVATE ${product_options})
 target_link_libraries(vespin_win PUBLIC vespin_core ${win_libraries})
 
 set(resource_script ${CMAKE_SOURCE_DIR}/res/vespin.rc)
+configure_file(res/vespin.manifest.in ${VESPIN_GENERATED_DIR}/vespin.exe.manifest @ONLY)
+# The resource compiler's dependency scan sees neither the manifest nor the files it names.
+file(GLOB resource_files CONFIGURE_DEPENDS res/*.rc res/*.bmp res/*.ico)
+set_source_files_properties(${resource_script} PROPERTIES OBJECT_DEPENDS
+                            "${resource_files};${VESPIN_GENERATED_DIR}/vespin.exe.manifest;${VESPIN_GENERATED_DIR}/vespin_version.h")
 add_executable(vespin WIN32 app/winmain_win.cpp ${resource_script})
 target_link_libraries(vespin PRIVATE vespin_win)
 target_compile_options(vespin PRIVATE ${product_options})
@@ -28,9 +36,9 @@ target_link_options(vespin PRIVATE -s)
 
 # Sends the exit command to a running copy (the run script uses it).
 add_executable(vespinctl tools/win/vespinctl.cpp)
-# Measures launch to first paint (not a test; see the README's performance section).
+# Measures launch to first paint (not a test; see docs/performance.md).
 add_executable(launchtime tools/win/launchtime.cpp)
-# Drives the window procedure through 100,000 timer ticks (not a test; see the README's reliability section).
+# Drives the window procedure through 100,000 timer ticks (not a test; see docs/reliability.md).
 add_executable(longrun tools/win/longrun.cpp tests/win/win_test_util.cpp tests/common/settings_store.cpp
                        ${resource_script})
 target_link_libraries(longrun PRIVATE vespin_win psapi)

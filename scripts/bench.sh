@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Prints every performance figure of the README in one run: the blend core against memcpy,
+# Prints every performance figure of docs/performance.md in one run: the blend core against memcpy,
 # PaintWindow with the page shown and hidden, the running gadget's CPU time over 60 s and its
 # resident memory, launch to first paint, and the size of the shipped exe. Measures; asserts nothing.
 #   scripts/bench.sh [--tree DIR]   DIR: another checkout to measure (its builds), default this one

@@ -17,6 +17,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick
   fonts-ipafont-gothic locales
+  python3 python3-pefile
 )
 
 missing=()

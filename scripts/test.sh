@@ -48,13 +48,20 @@ else
   failed=$((failed + 1)); echo "test: host build failed" >&2
 fi
 
-# The shipped program is the 32-bit build; check it is a static PE32 GUI program.
+# The shipped program is the 32-bit build; check it is a static PE32 GUI program and that its
+# version resource and manifest carry the project version.
 echo "== build win32"
 if build win32; then
   if scripts/check-exe.sh build/win32/bin/vespin.exe; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+  if scripts/check-version.py build/win32; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 else
   failed=$((failed + 1)); echo "test: win32 build failed" >&2
 fi
+
+# The same commit gives the same release zip, byte for byte: release.sh in two fresh clones
+# of HEAD (35 to 60 s on the 2-core development VM).
+echo "== release twice"
+if scripts/release-check.sh; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 
 if [ "$VESPIN_PRESET" != win32 ]; then
   echo "== build $VESPIN_PRESET (this kernel runs no 32-bit code; Wine runs the 64-bit build of the same sources)"
