@@ -4,11 +4,6 @@
 #include <windows.h>
 
 HFONT CreateTextFont(int nHeight);
-// CreateTextFont's font of that height, kept for later calls until szFont changes;
-// the caller selects it and never deletes it.
-HFONT GetTextFont(int nHeight);
-// Deletes the kept fonts (none may be selected into a device context).
-void ReleaseTextFonts();
 void DrawCalendarYear(HDC hdc, const RECT *prcPage, int nYear);
 void DrawCalendarMonth(HDC hdc, const RECT *prcPage, int nMonth);
 void DrawCalendarDay(HDC hdc, const RECT *prcPage, int nDay);

@@ -1,32 +1,33 @@
-// Window painting: the character panel and the calendar page composed off-screen, then one blit.
+// Window painting: the character panel and the calendar page composed off-screen where they
+// changed, then one blit.
 #include "render/paint_win.h"
 
 #include "base/clock_win.h"
 #include "calendar/caltext_win.h"
 #include "calendar/holidaylaw.h"
 #include "calendar/lunar.h"
-#include "chime/chime_win.h"
+#include "render/canvas_win.h"
 #include "render/layout.h"
 #include "render/panel_win.h"
-#include "render/surfaces_win.h"
 #include "settings/settings.h"
+#include "settings/state.h"
 
 namespace {
 
 constexpr COLORREF kInkBlack = RGB(0, 0, 0);
 
-void CopyPageBackground(HDC hdc, const RECT &rcPage)
+PictureKey KeyFor(const SYSTEMTIME &st)
 {
-    const PaintSurfaces *pSurfaces = GetPaintSurfaces(hdc);
-    if (pSurfaces && SelectObject(pSurfaces->hdcWork, pSurfaces->hbmPage))
-        BitBlt(hdc, rcPage.left, rcPage.top, kPanelWidth, kPanelHeight, pSurfaces->hdcWork, 0, 0, SRCCOPY);
+    return MakePictureKey(Settings, nBlinkStep,
+                          {st.wYear, st.wMonth, st.wDay, st.wDayOfWeek, st.wHour, st.wMinute, st.wSecond});
 }
 
 // Year, rokuyo and time in black; day, month and weekday in the day's colour.
-void DrawCalendarPage(HDC hdc, const PanelLayout &layout, const SYSTEMTIME &st)
+void DrawCalendarPage(const Canvas &canvas, const PanelLayout &layout, const SYSTEMTIME &st)
 {
+    HDC hdc = canvas.picture.hdc;
     const RECT rcPage = {layout.xPage, layout.yPage, layout.xPage + kPanelWidth, layout.yPage + kPanelHeight};
-    CopyPageBackground(hdc, rcPage);
+    BitBlt(hdc, rcPage.left, rcPage.top, kPanelWidth, kPanelHeight, canvas.page.hdc, 0, 0, SRCCOPY);
     SetTextColor(hdc, kInkBlack);
     DrawCalendarYear(hdc, &rcPage, st.wYear);
     SetTextColor(hdc, ChooseDayColor(Settings.bHolidayLaw, st.wYear, st.wMonth, st.wDay, st.wDayOfWeek));
@@ -45,36 +46,36 @@ void DrawCalendarPage(HDC hdc, const PanelLayout &layout, const SYSTEMTIME &st)
 
 void PaintWindow(HWND hWnd, HDC hdc)
 {
-    // One reading of the clock for the check, the page and the overlay, so that across a
-    // second or minute boundary they never disagree.
+    // One reading of the clock for the panel and the page, so they never disagree.
     SYSTEMTIME st;
     ReadLocalTime(&st);
-    // First, so a character changed by the rotation is drawn by this same paint.
-    CheckTimeSignal(st);
-
     RECT rcClient;
     GetClientRect(hWnd, &rcClient);
-    const int cx = rcClient.right - rcClient.left;
-    const int cy = rcClient.bottom - rcClient.top;
-    if (cx <= 0 || cy <= 0)
+    // Without the kept images the window keeps what it shows; the next paint tries again.
+    Canvas *pCanvas = GetCanvas(hdc);
+    if (!pCanvas || rcClient.right <= 0 || rcClient.bottom <= 0)
         return;
-    // Without an off-screen picture the window keeps what it shows; the next paint tries again.
-    HDC hdcPicture = GetOffscreenPicture(hdc, cx, cy);
-    if (!hdcPicture)
-        return;
-    // A part that cannot be drawn shows white rather than what an earlier paint left.
-    RECT rcAll = {0, 0, cx, cy};
-    FillRect(hdcPicture, &rcAll, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-
-    DrawCharacterPanel(hdcPicture, st);
-    const PanelLayout layout = LayoutPanels(Settings.bStatus, Settings.nCalendarPos);
-    if (Settings.bStatus)
-        DrawCalendarPage(hdcPicture, layout, st);
-    BitBlt(hdc, 0, 0, cx, cy, hdcPicture, 0, 0, SRCCOPY);
+    const PictureKey key = KeyFor(st);
+    const bool bAll = !pCanvas->bDrawn || !SameLayout(key, pCanvas->drawn);
+    if (bAll) {
+        // A part that cannot be drawn shows white rather than what an earlier paint left.
+        const RECT rcAll = {0, 0, 2 * kPanelWidth, 2 * kPanelHeight};
+        FillRect(pCanvas->picture.hdc, &rcAll, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    if (bAll || !SamePanel(key, pCanvas->drawn))
+        DrawCharacterPanel(pCanvas->picture.hdc, st);
+    if (Settings.bStatus && (bAll || !SamePage(key, pCanvas->drawn)))
+        DrawCalendarPage(*pCanvas, key.layout, st);
+    pCanvas->drawn = key;
+    pCanvas->bDrawn = true;
+    BitBlt(hdc, 0, 0, rcClient.right, rcClient.bottom, pCanvas->picture.hdc, 0, 0, SRCCOPY);
 }
 
-void ReleasePaintCache()
+bool IsPictureOutdated(const SYSTEMTIME &st)
 {
-    ReleasePaintSurfaces();
-    ReleaseTextFonts();
+    const Canvas *pCanvas = GetCanvas(nullptr);
+    if (!pCanvas || !pCanvas->bDrawn)
+        return true;
+    const PictureKey key = KeyFor(st);
+    return !SameLayout(key, pCanvas->drawn) || !SamePanel(key, pCanvas->drawn) || !SamePage(key, pCanvas->drawn);
 }
