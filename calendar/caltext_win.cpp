@@ -80,12 +80,6 @@ void DrawOverlayText(HDC hdc, const RECT *prcLayer, const char *pszText, int nTo
 
 }  // namespace
 
-HFONT CreateTextFont(int nHeight)
-{
-    return CreateFontA(nHeight, 0, 0, 0, FW_HEAVY, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0,
-                       0, Settings.szFont);
-}
-
 void DrawCalendarYear(HDC hdc, const RECT *prcPage, int nYear)
 {
     char szText[kFieldTextSize];

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-HFONT CreateTextFont(int nHeight);
 void DrawCalendarYear(HDC hdc, const RECT *prcPage, int nYear);
 void DrawCalendarMonth(HDC hdc, const RECT *prcPage, int nMonth);
 void DrawCalendarDay(HDC hdc, const RECT *prcPage, int nDay);

@@ -7,7 +7,6 @@
 #include <initializer_list>
 
 #include "base/appinfo_win.h"
-#include "calendar/caltext_win.h"
 #include "render/layout.h"
 #include "render/sheet.h"
 #include "res/resource.h"
@@ -115,6 +114,11 @@ HBITMAP CreateRgbDib(HDC hdc, int nWidth, int nHeight, void **ppvBits)
         return nullptr;
     }
     return hbm;
+}
+
+HFONT CreateTextFont(int nHeight)
+{
+    return CreateFontA(nHeight, 0, 0, 0, FW_HEAVY, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, Settings.szFont);
 }
 
 HFONT GetTextFont(int nHeight)

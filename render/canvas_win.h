@@ -36,6 +36,8 @@ void ReleaseCanvas();
 // A 24-bit top-down DIB section; *ppvBits receives its pixels. Null on failure.
 HBITMAP CreateRgbDib(HDC hdc, int nWidth, int nHeight, void **ppvBits);
 
+// The one recipe of every calendar and clock font: szFont at that height, heavy, Shift-JIS.
+HFONT CreateTextFont(int nHeight);
 // CreateTextFont's font of that height, kept until szFont changes; the caller selects it
 // and never deletes it.
 HFONT GetTextFont(int nHeight);
