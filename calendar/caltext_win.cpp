@@ -112,6 +112,13 @@ void DrawCalendarRokuyo(HDC hdc, const RECT *prcPage, int nRokuyo)
     DrawPageField(hdc, prcPage, kRokuyoField, QuarterWidth(prcPage), GetRokuyoLabel(nRokuyo));
 }
 
+RECT CalendarTimeBand(const RECT *prcPage)
+{
+    RECT rc = *prcPage;
+    rc.top += (rc.bottom - rc.top) * kTimeField.nTopPermille / 1000;
+    return rc;
+}
+
 void DrawCalendarTime(HDC hdc, const RECT *prcPage, int nHour, int nMinute, int nSecond)
 {
     DrawPageField(hdc, prcPage, kTimeField, 0, FormatClockText(nHour, nMinute, nSecond).sz);

@@ -22,12 +22,18 @@ PictureKey KeyFor(const SYSTEMTIME &st)
                           {st.wYear, st.wMonth, st.wDay, st.wDayOfWeek, st.wHour, st.wMinute, st.wSecond});
 }
 
+// Copies the part rc of the page's picture to the same place of the page at rcPage.
+void CopyPageBackground(const Canvas &canvas, const RECT &rcPage, const RECT &rc)
+{
+    BitBlt(canvas.picture.hdc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, canvas.page.hdc,
+           rc.left - rcPage.left, rc.top - rcPage.top, SRCCOPY);
+}
+
 // Year, rokuyo and time in black; day, month and weekday in the day's colour.
-void DrawCalendarPage(const Canvas &canvas, const PanelLayout &layout, const SYSTEMTIME &st)
+void DrawCalendarPage(const Canvas &canvas, const RECT &rcPage, const SYSTEMTIME &st)
 {
     HDC hdc = canvas.picture.hdc;
-    const RECT rcPage = {layout.xPage, layout.yPage, layout.xPage + kPanelWidth, layout.yPage + kPanelHeight};
-    BitBlt(hdc, rcPage.left, rcPage.top, kPanelWidth, kPanelHeight, canvas.page.hdc, 0, 0, SRCCOPY);
+    CopyPageBackground(canvas, rcPage, rcPage);
     SetTextColor(hdc, kInkBlack);
     DrawCalendarYear(hdc, &rcPage, st.wYear);
     SetTextColor(hdc, ChooseDayColor(Settings.bHolidayLaw, st.wYear, st.wMonth, st.wDay, st.wDayOfWeek));
@@ -40,6 +46,14 @@ void DrawCalendarPage(const Canvas &canvas, const PanelLayout &layout, const SYS
     }
     SetTextColor(hdc, kInkBlack);
     DrawCalendarTime(hdc, &rcPage, st.wHour, st.wMinute, st.wSecond);
+}
+
+// Within a day only the time moves: its band alone is drawn again.
+void DrawCalendarPageTime(const Canvas &canvas, const RECT &rcPage, const SYSTEMTIME &st)
+{
+    CopyPageBackground(canvas, rcPage, CalendarTimeBand(&rcPage));
+    SetTextColor(canvas.picture.hdc, kInkBlack);
+    DrawCalendarTime(canvas.picture.hdc, &rcPage, st.wHour, st.wMinute, st.wSecond);
 }
 
 }  // namespace
@@ -64,8 +78,12 @@ void PaintWindow(HWND hWnd, HDC hdc)
     }
     if (bAll || !SamePanel(key, pCanvas->drawn))
         DrawCharacterPanel(pCanvas->picture.hdc, st);
-    if (Settings.bStatus && (bAll || !SamePage(key, pCanvas->drawn)))
-        DrawCalendarPage(*pCanvas, key.layout, st);
+    const RECT rcPage = {key.layout.xPage, key.layout.yPage, key.layout.xPage + kPanelWidth,
+                         key.layout.yPage + kPanelHeight};
+    if (Settings.bStatus && (bAll || !SamePageDay(key, pCanvas->drawn)))
+        DrawCalendarPage(*pCanvas, rcPage, st);
+    else if (Settings.bStatus && !SamePage(key, pCanvas->drawn))
+        DrawCalendarPageTime(*pCanvas, rcPage, st);
     pCanvas->drawn = key;
     pCanvas->bDrawn = true;
     BitBlt(hdc, 0, 0, rcClient.right, rcClient.bottom, pCanvas->picture.hdc, 0, 0, SRCCOPY);

@@ -1,6 +1,7 @@
 // The key of what the window shows: layout, face, panel and page, each compared on its own.
 #include "render/picture.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "render/sheet.h"
@@ -48,4 +49,9 @@ bool SamePanel(const PictureKey &a, const PictureKey &b)
 bool SamePage(const PictureKey &a, const PictureKey &b)
 {
     return std::memcmp(&a.page, &b.page, sizeof(a.page)) == 0;
+}
+
+bool SamePageDay(const PictureKey &a, const PictureKey &b)
+{
+    return std::memcmp(&a.page, &b.page, offsetof(PageKey, szTime)) == 0;
 }

@@ -24,7 +24,8 @@ struct PanelKey {
     char szTime[kFieldTextSize];
 };
 
-// The calendar page; all zero while it is hidden.
+// The calendar page; all zero while it is hidden. The time comes last: the day is what
+// lies before it.
 struct PageKey {
     int32_t nYear, nMonth, nDay, nWeekday;
     int32_t b6, bHolidayLaw, bLunarRokuyo;
@@ -43,3 +44,5 @@ PictureKey MakePictureKey(const SettingsRecord &settings, int nBlinkStep, const 
 bool SameLayout(const PictureKey &a, const PictureKey &b);  // the layout and the face
 bool SamePanel(const PictureKey &a, const PictureKey &b);
 bool SamePage(const PictureKey &a, const PictureKey &b);
+// The page but its time: the day and how it is shown.
+bool SamePageDay(const PictureKey &a, const PictureKey &b);
