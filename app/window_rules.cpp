@@ -1,7 +1,6 @@
 // The calendar page toggle: the stored origin follows the page so the character panel stays put.
 #include "app/window_rules.h"
 
-#include "render/layout.h"
 #include "settings/settings.h"
 
 void ToggleCalendarPage()

@@ -1,10 +1,10 @@
-// Where the character panel and the calendar page stand in the client area, and how the origin follows the page.
+// Where the character panel and the calendar page stand in the client area.
 #pragma once
 
 #include <cstdint>
 
-constexpr int32_t kPanelWidth = 120;
-constexpr int32_t kPanelHeight = 160;
+#include "base/panel.h"
+
 
 struct PanelLayout {
     int32_t cxClient;
@@ -20,8 +20,3 @@ struct PanelLayout {
 // page never covers the character.
 PanelLayout LayoutPanels(int32_t bStatus, int32_t nCalendarPos);
 
-// Moves a stored window origin as the page opens (nSign -1) or closes (+1), so the
-// character keeps its place on screen: by a page height for the page above (0), a page
-// width for the page on the left (3), not at all for any other code. Wraps as 32-bit
-// Windows arithmetic does: stored positions may hold anything.
-void ShiftOriginForPage(int32_t nCalendarPos, int32_t nSign, int32_t *pnWindowX, int32_t *pnWindowY);

@@ -2,7 +2,6 @@
 #include "settings/windowpage_rules.h"
 
 #include "base/sjis.h"
-#include "render/layout.h"
 #include "settings/settings.h"
 
 namespace {
