@@ -13,21 +13,6 @@
 StaffBoxState StaffBox;
 StaffTimerStarter pfnStartStaffTimer = SetTimer;
 
-static void FreeStaffPicture()
-{
-    if (StaffBox.hdcPicture != nullptr) {
-        // The bitmap cannot be deleted while it is still selected.
-        if (StaffBox.hbmOriginal != nullptr)
-            SelectObject(StaffBox.hdcPicture, StaffBox.hbmOriginal);
-        DeleteDC(StaffBox.hdcPicture);
-    }
-    if (StaffBox.hbmPicture != nullptr)
-        DeleteObject(StaffBox.hbmPicture);
-    StaffBox.hdcPicture = nullptr;
-    StaffBox.hbmPicture = nullptr;
-    StaffBox.hbmOriginal = nullptr;
-}
-
 // The system first puts the box at its owner's client origin; these offsets centre it over the owner.
 static void CentreOverOwner(HWND hDlg)
 {
@@ -64,16 +49,13 @@ static int BuildStaffPicture(HWND hDlg)
     RECT rc;
     GetClientRect(hDlg, &rc);
     HDC hdcBox = GetDC(hDlg);
-    StaffBox.hdcPicture = CreateCompatibleDC(hdcBox);
-    StaffBox.hbmPicture = CreateCompatibleBitmap(hdcBox, rc.right, rc.bottom);
+    HBITMAP hbm = CreateCompatibleBitmap(hdcBox, rc.right, rc.bottom);
+    const bool bMade = MakeMemoryPicture(&StaffBox.picture, hdcBox, hbm);
     ReleaseDC(hDlg, hdcBox);
-    if (StaffBox.hdcPicture == nullptr || StaffBox.hbmPicture == nullptr) {
-        FreeStaffPicture();
+    if (!bMade)
         return 0;
-    }
-    StaffBox.hbmOriginal = SelectObject(StaffBox.hdcPicture, StaffBox.hbmPicture);
-    FillRect(StaffBox.hdcPicture, &rc, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    DrawCredits(StaffBox.hdcPicture, rc.right);
+    FillRect(StaffBox.picture.hdc, &rc, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    DrawCredits(StaffBox.picture.hdc, rc.right);
     return 1;
 }
 
@@ -90,7 +72,7 @@ static void FinishReveal(HWND hDlg)
 // Every opening starts from nothing, and the picture exists before the first tick can paint.
 static INT_PTR OnInitStaff(HWND hDlg)
 {
-    FreeStaffPicture();
+    FreeMemoryPicture(&StaffBox.picture);
     StaffBox.uTimer = 0;
     StaffBox.nPass = 0;
     CentreOverOwner(hDlg);
@@ -105,17 +87,17 @@ static INT_PTR OnInitStaff(HWND hDlg)
 
 void PaintStaffReveal(HWND hDlg, HDC hdc)
 {
-    if (StaffBox.hdcPicture == nullptr)
+    if (StaffBox.picture.hdc == nullptr)
         return;
     RECT rc;
     GetClientRect(hDlg, &rc);
     if (StaffBox.nPass >= kRevealPasses) {
-        BitBlt(hdc, 0, 0, rc.right, rc.bottom, StaffBox.hdcPicture, 0, 0, SRCCOPY);
+        BitBlt(hdc, 0, 0, rc.right, rc.bottom, StaffBox.picture.hdc, 0, 0, SRCCOPY);
         return;
     }
     for (int y = 0; y < rc.bottom; ++y)
         for (int x = RevealFirstColumn(y, StaffBox.nPass); x < rc.right; x += kRevealPasses)
-            SetPixel(hdc, x, y, GetPixel(StaffBox.hdcPicture, x, y));
+            SetPixel(hdc, x, y, GetPixel(StaffBox.picture.hdc, x, y));
     if (++StaffBox.nPass == kRevealPasses)
         FinishReveal(hDlg);
 }
@@ -130,7 +112,7 @@ static void OnStaffPaint(HWND hDlg)
 
 static void OnStaffDestroy(HWND hDlg)
 {
-    FreeStaffPicture();
+    FreeMemoryPicture(&StaffBox.picture);
     if (StaffBox.uTimer != 0) {
         KillTimer(hDlg, StaffBox.uTimer);
         StaffBox.uTimer = 0;

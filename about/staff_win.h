@@ -3,17 +3,17 @@
 
 #include <windows.h>
 
+#include "base/gdi_scope_win.h"
+
 INT_PTR CALLBACK StaffDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 // One pass of the reveal, or the whole picture once the reveal is complete.
 void PaintStaffReveal(HWND hDlg, HDC hdc);
 
 // Alive while the box is open; one box at a time.
 struct StaffBoxState {
-    HDC hdcPicture;
-    HBITMAP hbmPicture;
-    HGDIOBJ hbmOriginal;  // what the memory context held before the picture
-    UINT_PTR uTimer;      // 0 when no timer runs
-    int nPass;            // passes drawn, 0 to 7
+    MemoryPicture picture;  // the credits, drawn once
+    UINT_PTR uTimer;        // 0 when no timer runs
+    int nPass;              // passes drawn, 0 to 7
 };
 extern StaffBoxState StaffBox;
 

@@ -9,7 +9,10 @@
 #include "app/tray_win.h"
 #include "app/window_rules.h"
 #include "base/appinfo_win.h"
+#include "base/clock_win.h"
+#include "chime/chime_win.h"
 #include "chime/random.h"
+#include "render/canvas_win.h"
 #include "render/paint_win.h"
 #include "res/resource.h"
 #include "settings/propsheet_win.h"
@@ -48,7 +51,7 @@ static void OnDestroy(HWND hWnd)
     if (uTimer2 != 0)
         KillTimer(hWnd, uTimer2);
     SetTrayIcon(hWnd, FALSE);
-    ReleasePaintCache();
+    ReleaseCanvas();
     // A window refused at creation dies before anything was loaded: nothing to keep.
     if (bSettingsLoaded)
         SaveSettings(hWnd);
@@ -62,6 +65,20 @@ static void OnPaint(HWND hWnd)
     HDC hdc = BeginPaint(hWnd, &ps);
     PaintWindow(hWnd, hdc);
     EndPaint(hWnd, &ps);
+}
+
+// Every tick checks the time signal and places the window, as every tick's paint once did;
+// the window is repainted only when what it shows has changed.
+static void OnTick(HWND hWnd)
+{
+    SYSTEMTIME st;
+    ReadLocalTime(&st);
+    // First, so a character changed by the rotation is drawn by this same tick's paint.
+    CheckTimeSignal(st);
+    if (IsPictureOutdated(st))
+        Repaint(hWnd);  // the paint places the window
+    else
+        PlaceWindow(hWnd);
 }
 
 static void OnTimer(HWND hWnd, WPARAM wParam)
@@ -81,7 +98,7 @@ static void OnTimer(HWND hWnd, WPARAM wParam)
             nBlinkStep = -1;
         }
     }
-    Repaint(hWnd);
+    OnTick(hWnd);
 }
 
 static void OnInitMenuPopup(HMENU hMenu, LPARAM lParam)

@@ -1,4 +1,4 @@
-// Scoped GDI lifetimes: a selection undone, a created object deleted and a memory DC freed when the scope ends.
+// GDI lifetimes paired by construction: scoped selections, objects and DCs, and the kept memory picture.
 #pragma once
 
 #include <windows.h>
@@ -63,3 +63,42 @@ public:
 private:
     HDC hdc_;
 };
+
+// A memory DC with a bitmap of its own selected into it, kept beyond one call: the
+// off-screen pictures. A plain record, so the globals that hold one need no constructor.
+struct MemoryPicture {
+    HDC hdc;
+    HBITMAP hbm;
+    HGDIOBJ hbmOriginal;  // what the DC held before; put back before the bitmap goes
+};
+
+// Selects hbm into a new DC compatible with hdcCompatible; the picture owns hbm from
+// then on, also on failure, when nothing is kept and the result is false.
+inline bool MakeMemoryPicture(MemoryPicture *pPicture, HDC hdcCompatible, HBITMAP hbm)
+{
+    *pPicture = {hbm != nullptr ? CreateCompatibleDC(hdcCompatible) : nullptr, hbm, nullptr};
+    if (pPicture->hdc != nullptr)
+        pPicture->hbmOriginal = SelectObject(pPicture->hdc, hbm);
+    if (pPicture->hbmOriginal != nullptr && pPicture->hbmOriginal != HGDI_ERROR)
+        return true;
+    pPicture->hbmOriginal = nullptr;
+    if (pPicture->hdc != nullptr)
+        DeleteDC(pPicture->hdc);
+    if (hbm != nullptr)
+        DeleteObject(hbm);
+    *pPicture = {};
+    return false;
+}
+
+inline void FreeMemoryPicture(MemoryPicture *pPicture)
+{
+    if (pPicture->hdc != nullptr) {
+        // The bitmap cannot be deleted while it is still selected.
+        if (pPicture->hbmOriginal != nullptr)
+            SelectObject(pPicture->hdc, pPicture->hbmOriginal);
+        DeleteDC(pPicture->hdc);
+    }
+    if (pPicture->hbm != nullptr)
+        DeleteObject(pPicture->hbm);
+    *pPicture = {};
+}

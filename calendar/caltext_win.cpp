@@ -1,24 +1,13 @@
 // Calendar page fields and the outlined clock overlay, drawn with GDI.
 #include "calendar/caltext_win.h"
 
-#include <cstring>
-
 #include "base/gdi_scope_win.h"
 #include "calendar/caltext.h"
 #include "calendar/holiday.h"
+#include "render/canvas_win.h"
 #include "settings/settings.h"
 
 namespace {
-
-// The page and the overlay use five heights; a few spare slots cost nothing.
-struct KeptFont {
-    int nHeight;
-    HFONT hFont;
-};
-KeptFont keptFonts[8];
-int nKeptFonts;
-int nNextSlot;  // when all slots are taken, the one to reuse next
-char szKeptFace[sizeof(Settings.szFont)];
 
 // One field of the page: the font height is h / nHeightDivisor and the text top lies
 // h * nTopPermille / 1000 below the page top, so the layout scales with the page.
@@ -91,45 +80,6 @@ void DrawOverlayText(HDC hdc, const RECT *prcLayer, const char *pszText, int nTo
 
 }  // namespace
 
-HFONT CreateTextFont(int nHeight)
-{
-    return CreateFontA(nHeight, 0, 0, 0, FW_HEAVY, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0,
-                       0, Settings.szFont);
-}
-
-HFONT GetTextFont(int nHeight)
-{
-    if (std::strncmp(szKeptFace, Settings.szFont, sizeof(szKeptFace)) != 0) {
-        ReleaseTextFonts();
-        std::memcpy(szKeptFace, Settings.szFont, sizeof(szKeptFace));
-    }
-    for (int i = 0; i < nKeptFonts; ++i)
-        if (keptFonts[i].nHeight == nHeight)
-            return keptFonts[i].hFont;
-    HFONT hFont = CreateTextFont(nHeight);
-    if (!hFont)
-        return nullptr;
-    int nSlot = nKeptFonts;
-    if (nKeptFonts < static_cast<int>(sizeof(keptFonts) / sizeof(keptFonts[0]))) {
-        ++nKeptFonts;
-    } else {
-        nSlot = nNextSlot;
-        nNextSlot = (nNextSlot + 1) % nKeptFonts;
-        DeleteObject(keptFonts[nSlot].hFont);
-    }
-    keptFonts[nSlot] = {nHeight, hFont};
-    return hFont;
-}
-
-void ReleaseTextFonts()
-{
-    for (int i = 0; i < nKeptFonts; ++i)
-        DeleteObject(keptFonts[i].hFont);
-    nKeptFonts = 0;
-    nNextSlot = 0;
-    szKeptFace[0] = '\0';
-}
-
 void DrawCalendarYear(HDC hdc, const RECT *prcPage, int nYear)
 {
     char szText[kFieldTextSize];
@@ -160,6 +110,13 @@ void DrawCalendarWeekday(HDC hdc, const RECT *prcPage, int nWeekday)
 void DrawCalendarRokuyo(HDC hdc, const RECT *prcPage, int nRokuyo)
 {
     DrawPageField(hdc, prcPage, kRokuyoField, QuarterWidth(prcPage), GetRokuyoLabel(nRokuyo));
+}
+
+RECT CalendarTimeBand(const RECT *prcPage)
+{
+    RECT rc = *prcPage;
+    rc.top += (rc.bottom - rc.top) * kTimeField.nTopPermille / 1000;
+    return rc;
 }
 
 void DrawCalendarTime(HDC hdc, const RECT *prcPage, int nHour, int nMinute, int nSecond)

@@ -86,14 +86,18 @@ int IsSubstituteHoliday(int nYear, int nMonth, int nDay, int nWeekday)
     return IsHoliday(nYear, nMonth, nDay - 1);
 }
 
-uint32_t GetDayColor(int nYear, int nMonth, int nDay, int nWeekday)
+uint32_t DayColorFor(int nWeekday, int bDayOff)
 {
-    if (nWeekday == 0 || IsHoliday(nYear, nMonth, nDay) ||
-        IsSubstituteHoliday(nYear, nMonth, nDay, nWeekday))
+    if (nWeekday == 0 || bDayOff)
         return kDayColorRed;
     if (nWeekday == 6)
         return kDayColorBlue;
     return kDayColorBlack;
+}
+
+uint32_t GetDayColor(int nYear, int nMonth, int nDay, int nWeekday)
+{
+    return DayColorFor(nWeekday, IsHoliday(nYear, nMonth, nDay) || IsSubstituteHoliday(nYear, nMonth, nDay, nWeekday));
 }
 
 int GetRokuyoIndex(int nMonth, int nDay)

@@ -20,7 +20,9 @@ constexpr uint32_t kDayColorRed = 0x000000FF;
 constexpr uint32_t kDayColorBlue = 0x00FF0000;
 constexpr uint32_t kDayColorBlack = 0x00000000;
 
-// Red for Sundays, holidays and substitute holidays, else blue for Saturdays, else black.
+// The day colour: red for a Sunday or a day off, else blue for a Saturday, else black.
+uint32_t DayColorFor(int nWeekday, int bDayOff);
+// The day colour by the fixed rules: holidays and substitute holidays are days off.
 uint32_t GetDayColor(int nYear, int nMonth, int nDay, int nWeekday);
 
 constexpr int kRokuyoCount = 6;

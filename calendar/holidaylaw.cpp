@@ -145,16 +145,8 @@ int IsLawHoliday(int nYear, int nMonth, int nDay)
     return IsNationalHolidayDay(nDays) || IsSubstituteHolidayDay(nDays) || IsCitizensHolidayDay(nDays);
 }
 
-uint32_t GetLawDayColor(int nYear, int nMonth, int nDay, int nWeekday)
-{
-    if (nWeekday == 0 || IsLawHoliday(nYear, nMonth, nDay))
-        return kDayColorRed;
-    if (nWeekday == 6)
-        return kDayColorBlue;
-    return kDayColorBlack;
-}
-
 uint32_t ChooseDayColor(int bHolidayLaw, int nYear, int nMonth, int nDay, int nWeekday)
 {
-    return bHolidayLaw ? GetLawDayColor(nYear, nMonth, nDay, nWeekday) : GetDayColor(nYear, nMonth, nDay, nWeekday);
+    return bHolidayLaw ? DayColorFor(nWeekday, IsLawHoliday(nYear, nMonth, nDay))
+                       : GetDayColor(nYear, nMonth, nDay, nWeekday);
 }

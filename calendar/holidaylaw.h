@@ -9,8 +9,5 @@ int IsNationalHoliday(int nYear, int nMonth, int nDay);
 // citizens' holiday. Before 20 July 1948 and for dates that do not exist, 0.
 int IsLawHoliday(int nYear, int nMonth, int nDay);
 
-// Red for Sundays and days off by the law, else blue for Saturdays, else black.
-uint32_t GetLawDayColor(int nYear, int nMonth, int nDay, int nWeekday);
-
 // The colour the calendar page uses: the law when bHolidayLaw is set, else the fixed rules.
 uint32_t ChooseDayColor(int bHolidayLaw, int nYear, int nMonth, int nDay, int nWeekday);

@@ -242,34 +242,22 @@ uint64_t DibRowBytes(int64_t nWidth, int32_t nBitCount)
     return (bytes + 3) & ~static_cast<uint64_t>(3);
 }
 
-bool CopyPixelsKeyed(const PixelTarget &dst, const BlitRect &rc, const PixelSource &src, uint32_t key)
-{
-    uint64_t cbRow;
-    if (!RectFits(dst, rc, src, &cbRow))
-        return false;
-    MixRectangle(dst, rc, src, key, cbRow, 0);
-    return true;
-}
-
 bool BlendPixels(const PixelTarget &dst, const BlitRect &rc, const PixelSource &src, uint32_t key,
                  int32_t nTransparency)
 {
-    const int32_t t = nTransparency < 0 ? 0 : nTransparency > 100 ? 100 : nTransparency;
-    if (t == 0)
-        return CopyPixelsKeyed(dst, rc, src, key);
     uint64_t cbRow;
-    if (!RectFits(dst, rc, src, &cbRow))
+    if (nTransparency < 0 || nTransparency > 100 || !RectFits(dst, rc, src, &cbRow))
         return false;
     // At 100 every channel is 0 + d * 100 / 100: the destination as it is.
-    if (t < 100)
-        MixRectangle(dst, rc, src, key, cbRow, t);
+    if (nTransparency < 100)
+        MixRectangle(dst, rc, src, key, cbRow, nTransparency);
     return true;
 }
 
-bool ParsePackedDib(const uint8_t *pDib, size_t cb, PixelSource *pSource)
+bool ReadDibHeader(const uint8_t *pDib, size_t cbBlock, PixelSource *pSource, size_t *pcbHeader)
 {
     constexpr size_t kHeaderSize = 40;
-    if (!pDib || cb < kHeaderSize)
+    if (!pDib || cbBlock < kHeaderSize)
         return false;
     const uint32_t biSize = ReadLe32(pDib);
     const int32_t biWidth = static_cast<int32_t>(ReadLe32(pDib + 4));
@@ -277,25 +265,34 @@ bool ParsePackedDib(const uint8_t *pDib, size_t cb, PixelSource *pSource)
     const uint16_t biBitCount = static_cast<uint16_t>(pDib[14] | pDib[15] << 8);
     const uint32_t biCompression = ReadLe32(pDib + 16);
     const uint32_t biClrUsed = ReadLe32(pDib + 32);
-    if (biSize < kHeaderSize || biSize > cb || biCompression != 0)
+    if (biSize < kHeaderSize || biSize > cbBlock || biCompression != 0)
         return false;
     if (biBitCount != 8 && biBitCount != 24)
         return false;
     const uint64_t colors = biClrUsed != 0 ? biClrUsed : biBitCount == 8 ? 256 : 0;
-    // 64-bit sums: a hostile biClrUsed must not wrap a 32-bit size_t.
+    // 64-bit sums: a hostile biClrUsed or height must not wrap a 32-bit size_t.
     const uint64_t tableEnd = static_cast<uint64_t>(biSize) + colors * 4;
     const uint64_t cbRow = DibRowBytes(biWidth, biBitCount);
-    const int64_t rows = biHeight > 0 ? static_cast<int64_t>(biHeight) : -static_cast<int64_t>(biHeight);
-    if (cbRow == 0 || rows == 0 || tableEnd > cb)
-        return false;
-    if (cbRow * static_cast<uint64_t>(rows) > cb - tableEnd)
+    const uint64_t rows = biHeight > 0 ? static_cast<uint64_t>(biHeight)
+                                       : static_cast<uint64_t>(-static_cast<int64_t>(biHeight));
+    if (cbRow == 0 || rows == 0 || tableEnd > cbBlock || cbRow * rows > SIZE_MAX)
         return false;
     pSource->pColorTable = pDib + biSize;
     pSource->nColors = static_cast<uint32_t>(colors);
-    pSource->pPixels = pDib + tableEnd;
-    pSource->cbPixels = static_cast<size_t>(cbRow * static_cast<uint64_t>(rows));
+    pSource->pPixels = nullptr;
+    pSource->cbPixels = static_cast<size_t>(cbRow * rows);
     pSource->nWidth = biWidth;
     pSource->nHeight = biHeight;
     pSource->nBitCount = biBitCount;
+    *pcbHeader = static_cast<size_t>(tableEnd);
+    return true;
+}
+
+bool ParsePackedDib(const uint8_t *pDib, size_t cb, PixelSource *pSource)
+{
+    size_t cbHeader;
+    if (!ReadDibHeader(pDib, cb, pSource, &cbHeader) || pSource->cbPixels > cb - cbHeader)
+        return false;
+    pSource->pPixels = pDib + cbHeader;
     return true;
 }

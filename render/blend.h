@@ -41,19 +41,22 @@ struct BlitRect {
 // Bytes in one stored row of a DIB of this width and depth (0 when it cannot be one).
 uint64_t DibRowBytes(int64_t nWidth, int32_t nBitCount);
 
-// Every source pixel of the rectangle whose colour differs from the key replaces
-// the destination pixel. Returns false, touching nothing, when the rectangle does
-// not lie wholly inside both images or an image is not one this code reads.
-bool CopyPixelsKeyed(const PixelTarget &dst, const BlitRect &rc, const PixelSource &src, uint32_t key);
-
-// The same, mixing each non-key pixel with the destination by the transparency t,
-// a percentage (the share of the destination that shows through): every channel
-// becomes s * (100 - t) / 100 + d * t / 100, each quotient truncated by itself.
-// Values outside 0..100 are clamped; 0 is exactly the keyed copy.
+// Mixes each source pixel of the rectangle whose colour differs from the key with
+// the destination by the transparency t, a percentage 0..100 (the share of the
+// destination that shows through): every channel becomes s * (100 - t) / 100 +
+// d * t / 100, each quotient truncated by itself; at 0 the pixel is copied as it
+// is. Returns false, touching nothing, when t lies outside 0..100 (the settings
+// are brought into range when they are loaded), when the rectangle does not lie
+// wholly inside both images, or when an image is not one this code reads.
 bool BlendPixels(const PixelTarget &dst, const BlitRect &rc, const PixelSource &src, uint32_t key,
                  int32_t nTransparency);
 
+// Reads the header and colour table of a DIB from the cbBlock bytes at pDib: all
+// of the source description but its pixels (pPixels stays null, cbPixels is what
+// the rows need). *pcbHeader receives the bytes of header and table. False unless
+// it is an uncompressed 8- or 24-bit DIB whose table lies inside the block.
+bool ReadDibHeader(const uint8_t *pDib, size_t cbBlock, PixelSource *pSource, size_t *pcbHeader);
+
 // Reads a packed DIB (header, colour table, rows) of cb bytes into a source
-// description. False unless it is an uncompressed 8- or 24-bit DIB whose table
-// and rows all lie inside the block.
+// description. False unless ReadDibHeader accepts it and its rows lie inside the block.
 bool ParsePackedDib(const uint8_t *pDib, size_t cb, PixelSource *pSource);

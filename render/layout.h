@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-constexpr int32_t kPanelWidth = 120;
-constexpr int32_t kPanelHeight = 160;
+#include "base/panel.h"
+
 
 struct PanelLayout {
     int32_t cxClient;
@@ -19,3 +19,4 @@ struct PanelLayout {
 // Any position code outside 0..3 is laid out as 3 (page on the left), so the
 // page never covers the character.
 PanelLayout LayoutPanels(int32_t bStatus, int32_t nCalendarPos);
+

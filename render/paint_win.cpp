@@ -1,32 +1,39 @@
-// Window painting: the character panel and the calendar page composed off-screen, then one blit.
+// Window painting: the character panel and the calendar page composed off-screen where they
+// changed, then one blit.
 #include "render/paint_win.h"
 
 #include "base/clock_win.h"
 #include "calendar/caltext_win.h"
 #include "calendar/holidaylaw.h"
 #include "calendar/lunar.h"
-#include "chime/chime_win.h"
+#include "render/canvas_win.h"
 #include "render/layout.h"
 #include "render/panel_win.h"
-#include "render/surfaces_win.h"
 #include "settings/settings.h"
+#include "settings/state.h"
 
 namespace {
 
 constexpr COLORREF kInkBlack = RGB(0, 0, 0);
 
-void CopyPageBackground(HDC hdc, const RECT &rcPage)
+PictureKey KeyFor(const SYSTEMTIME &st)
 {
-    const PaintSurfaces *pSurfaces = GetPaintSurfaces(hdc);
-    if (pSurfaces && SelectObject(pSurfaces->hdcWork, pSurfaces->hbmPage))
-        BitBlt(hdc, rcPage.left, rcPage.top, kPanelWidth, kPanelHeight, pSurfaces->hdcWork, 0, 0, SRCCOPY);
+    return MakePictureKey(Settings, nBlinkStep,
+                          {st.wYear, st.wMonth, st.wDay, st.wDayOfWeek, st.wHour, st.wMinute, st.wSecond});
+}
+
+// Copies the part rc of the page's picture to the same place of the page at rcPage.
+void CopyPageBackground(const Canvas &canvas, const RECT &rcPage, const RECT &rc)
+{
+    BitBlt(canvas.picture.hdc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, canvas.page.hdc,
+           rc.left - rcPage.left, rc.top - rcPage.top, SRCCOPY);
 }
 
 // Year, rokuyo and time in black; day, month and weekday in the day's colour.
-void DrawCalendarPage(HDC hdc, const PanelLayout &layout, const SYSTEMTIME &st)
+void DrawCalendarPage(const Canvas &canvas, const RECT &rcPage, const SYSTEMTIME &st)
 {
-    const RECT rcPage = {layout.xPage, layout.yPage, layout.xPage + kPanelWidth, layout.yPage + kPanelHeight};
-    CopyPageBackground(hdc, rcPage);
+    HDC hdc = canvas.picture.hdc;
+    CopyPageBackground(canvas, rcPage, rcPage);
     SetTextColor(hdc, kInkBlack);
     DrawCalendarYear(hdc, &rcPage, st.wYear);
     SetTextColor(hdc, ChooseDayColor(Settings.bHolidayLaw, st.wYear, st.wMonth, st.wDay, st.wDayOfWeek));
@@ -41,40 +48,52 @@ void DrawCalendarPage(HDC hdc, const PanelLayout &layout, const SYSTEMTIME &st)
     DrawCalendarTime(hdc, &rcPage, st.wHour, st.wMinute, st.wSecond);
 }
 
+// Within a day only the time moves: its band alone is drawn again.
+void DrawCalendarPageTime(const Canvas &canvas, const RECT &rcPage, const SYSTEMTIME &st)
+{
+    CopyPageBackground(canvas, rcPage, CalendarTimeBand(&rcPage));
+    SetTextColor(canvas.picture.hdc, kInkBlack);
+    DrawCalendarTime(canvas.picture.hdc, &rcPage, st.wHour, st.wMinute, st.wSecond);
+}
+
 }  // namespace
 
 void PaintWindow(HWND hWnd, HDC hdc)
 {
-    // One reading of the clock for the check, the page and the overlay, so that across a
-    // second or minute boundary they never disagree.
+    // One reading of the clock for the panel and the page, so they never disagree.
     SYSTEMTIME st;
     ReadLocalTime(&st);
-    // First, so a character changed by the rotation is drawn by this same paint.
-    CheckTimeSignal(st);
-
     RECT rcClient;
     GetClientRect(hWnd, &rcClient);
-    const int cx = rcClient.right - rcClient.left;
-    const int cy = rcClient.bottom - rcClient.top;
-    if (cx <= 0 || cy <= 0)
+    // Without the kept images the window keeps what it shows; the next paint tries again.
+    Canvas *pCanvas = GetCanvas(hdc);
+    if (!pCanvas || rcClient.right <= 0 || rcClient.bottom <= 0)
         return;
-    // Without an off-screen picture the window keeps what it shows; the next paint tries again.
-    HDC hdcPicture = GetOffscreenPicture(hdc, cx, cy);
-    if (!hdcPicture)
-        return;
-    // A part that cannot be drawn shows white rather than what an earlier paint left.
-    RECT rcAll = {0, 0, cx, cy};
-    FillRect(hdcPicture, &rcAll, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-
-    DrawCharacterPanel(hdcPicture, st);
-    const PanelLayout layout = LayoutPanels(Settings.bStatus, Settings.nCalendarPos);
-    if (Settings.bStatus)
-        DrawCalendarPage(hdcPicture, layout, st);
-    BitBlt(hdc, 0, 0, cx, cy, hdcPicture, 0, 0, SRCCOPY);
+    const PictureKey key = KeyFor(st);
+    const bool bAll = !pCanvas->bDrawn || !SameLayout(key, pCanvas->drawn);
+    if (bAll) {
+        // A part that cannot be drawn shows white rather than what an earlier paint left.
+        const RECT rcAll = {0, 0, 2 * kPanelWidth, 2 * kPanelHeight};
+        FillRect(pCanvas->picture.hdc, &rcAll, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    if (bAll || !SamePanel(key, pCanvas->drawn))
+        DrawCharacterPanel(pCanvas->picture.hdc, st);
+    const RECT rcPage = {key.layout.xPage, key.layout.yPage, key.layout.xPage + kPanelWidth,
+                         key.layout.yPage + kPanelHeight};
+    if (Settings.bStatus && (bAll || !SamePageDay(key, pCanvas->drawn)))
+        DrawCalendarPage(*pCanvas, rcPage, st);
+    else if (Settings.bStatus && !SamePage(key, pCanvas->drawn))
+        DrawCalendarPageTime(*pCanvas, rcPage, st);
+    pCanvas->drawn = key;
+    pCanvas->bDrawn = true;
+    BitBlt(hdc, 0, 0, rcClient.right, rcClient.bottom, pCanvas->picture.hdc, 0, 0, SRCCOPY);
 }
 
-void ReleasePaintCache()
+bool IsPictureOutdated(const SYSTEMTIME &st)
 {
-    ReleasePaintSurfaces();
-    ReleaseTextFonts();
+    const Canvas *pCanvas = GetCanvas(nullptr);
+    if (!pCanvas || !pCanvas->bDrawn)
+        return true;
+    const PictureKey key = KeyFor(st);
+    return !SameLayout(key, pCanvas->drawn) || !SamePanel(key, pCanvas->drawn) || !SamePage(key, pCanvas->drawn);
 }

@@ -1,9 +1,12 @@
-// Painting the main window: character panel and calendar page, composed off-screen.
+// Painting the main window: character panel and calendar page, composed off-screen and kept.
 #pragma once
 
 #include <windows.h>
 
+// Brings the kept picture up to date for the time st and the settings, redrawing only
+// the parts that changed, then copies it to hdc with one blit.
 void PaintWindow(HWND hWnd, HDC hdc);
 
-// Frees the images and fonts that paints keep; the next paint makes them again.
-void ReleasePaintCache();
+// True when the window, painted now for the time st, would show something else than
+// it shows: the tick asks before it repaints.
+bool IsPictureOutdated(const SYSTEMTIME &st);

@@ -11,7 +11,8 @@
 
 namespace {
 
-const PercentControls kCharaTransparency = {&Settings.nTransparent, &bCharaPageReady};
+const PercentControls kCharaTransparency = {&Settings.nTransparent, &bCharaPageReady, IDC_TRANS_TRACK,
+                                             IDC_TRANS_EDIT, IDC_TRANS_SPIN};
 
 // The list index is nChangeTiming; the blank before a one-digit number is an ideographic space.
 const char *const kChangeTimingList[] = {

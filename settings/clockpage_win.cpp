@@ -24,7 +24,8 @@ static_assert(kOpenFileV1Size == 76, "the file dialog gets the first, 76-byte re
 
 namespace {
 
-const PercentControls kCalTransparency = {&Settings.nTransparentCal, &bClockPageReady};
+const PercentControls kCalTransparency = {&Settings.nTransparentCal, &bClockPageReady, IDC_CALTRANS_TRACK,
+                                          IDC_CALTRANS_EDIT, IDC_CALTRANS_SPIN};
 
 // The three controls of each time signal, enabled together with its flag.
 const int kHourGroup[] = {IDC_WAVE_LABEL, IDC_WAVE, IDC_BROWSEWAVE};

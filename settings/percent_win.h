@@ -6,10 +6,10 @@
 
 #include <cstdint>
 
-// Both pages use these ids for their three percentage controls.
 struct PercentControls {
     int32_t *pnValue;  // the settings field the controls edit
     int *pbReady;      // the page's ready flag: notifications are ignored while it is clear
+    int nTrackId, nEditId, nSpinId;
 };
 
 void InitPercentControls(HWND hDlg, const PercentControls &pc);

@@ -1,7 +1,9 @@
-// The settings record, its field table, defaults and the mend applied after loading.
+// The settings record, its field table, defaults, the mend applied after loading and the page shift of the origin.
 #include "settings/settings.h"
 
 #include <cstring>
+
+#include "base/panel.h"
 
 SettingsRecord Settings;
 
@@ -55,6 +57,19 @@ void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead)
     if (cbBuffer == 0)
         return;
     pszBuffer[cbRead < cbBuffer ? cbRead : cbBuffer - 1] = '\0';
+}
+
+static int32_t AddWrapped(int32_t value, int32_t delta)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(value) + static_cast<uint32_t>(delta));
+}
+
+void ShiftOriginForPage(int32_t nCalendarPos, int32_t nSign, int32_t *pnWindowX, int32_t *pnWindowY)
+{
+    if (nCalendarPos == 0)
+        *pnWindowY = AddWrapped(*pnWindowY, nSign * kPanelHeight);
+    else if (nCalendarPos == 3)
+        *pnWindowX = AddWrapped(*pnWindowX, nSign * kPanelWidth);
 }
 
 static void Clamp(int32_t *pValue, int32_t nLow, int32_t nHigh)

@@ -6,21 +6,6 @@
 
 namespace {
 
-// Stored positions may hold anything; wrap as 32-bit Windows arithmetic does.
-int32_t AddWrapped(int32_t value, int32_t delta)
-{
-    return static_cast<int32_t>(static_cast<uint32_t>(value) + static_cast<uint32_t>(delta));
-}
-
-// With the page above (0) or to the left (3) the window's origin is the page's, not the character's.
-void ShiftForPage(SettingsRecord *pRec, int32_t sign)
-{
-    if (pRec->nCalendarPos == 0)
-        pRec->nWindowY = AddWrapped(pRec->nWindowY, sign * 160);
-    else if (pRec->nCalendarPos == 3)
-        pRec->nWindowX = AddWrapped(pRec->nWindowX, sign * 120);
-}
-
 unsigned char FoldAscii(unsigned char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
@@ -31,10 +16,10 @@ unsigned char FoldAscii(unsigned char c)
 void MoveCalendarPage(SettingsRecord *pRec, int32_t nPos)
 {
     if (pRec->bStatus)
-        ShiftForPage(pRec, 1);
+        ShiftOriginForPage(pRec->nCalendarPos, 1, &pRec->nWindowX, &pRec->nWindowY);
     pRec->nCalendarPos = nPos;
     if (pRec->bStatus)
-        ShiftForPage(pRec, -1);
+        ShiftOriginForPage(pRec->nCalendarPos, -1, &pRec->nWindowX, &pRec->nWindowY);
 }
 
 bool FaceBeginsWith(const char *pszText, const char *pszStart)

@@ -281,8 +281,8 @@ TEST_F(AboutTest, RevealShowsOkAfterTheSeventhPassAndThenThePicturePixelForPixel
         RECT rc;
         GetClientRect(hDlg, &rc);
         wintest::TestImage picture(rc.right, rc.bottom), screen(rc.right, rc.bottom);
-        ASSERT_NE(StaffBox.hdcPicture, nullptr);
-        BitBlt(picture.dc(), 0, 0, rc.right, rc.bottom, StaffBox.hdcPicture, 0, 0, SRCCOPY);
+        ASSERT_NE(StaffBox.picture.hdc, nullptr);
+        BitBlt(picture.dc(), 0, 0, rc.right, rc.bottom, StaffBox.picture.hdc, 0, 0, SRCCOPY);
         HDC hdc = GetDC(hDlg);
         screen.FillColor(kMagenta);
         BitBlt(hdc, 0, 0, rc.right, rc.bottom, screen.dc(), 0, 0, SRCCOPY);
@@ -310,7 +310,7 @@ TEST_F(AboutTest, RevealShowsOkAfterTheSeventhPassAndThenThePicturePixelForPixel
         EXPECT_TRUE(nStopAfter == 3 || StaffBox.uTimer == 0);
         ReleaseDC(hDlg, hdc);
         DestroyWindow(hDlg);
-        EXPECT_TRUE(StaffBox.hdcPicture == nullptr && StaffBox.hbmPicture == nullptr && StaffBox.uTimer == 0);
+        EXPECT_TRUE(StaffBox.picture.hdc == nullptr && StaffBox.picture.hbm == nullptr && StaffBox.uTimer == 0);
     }
 }
 

@@ -80,18 +80,70 @@ TEST_F(PaintTest, DayInkFollowsTheDayTheYearAndTimeAreBlackAndTheRokuyoOnlyWhenS
     }
 }
 
-TEST_F(PaintTest, TimeSignalCheckRunsBeforeTheCharacterIsDrawn)
+TEST_F(PaintTest, TheTickChecksTheTimeSignalBeforeItsPaintDrawsTheCharacter)
 {
-    // Rotation due at 12:00 from 11:59: the same paint already draws character 2's blink patch.
+    // Rotation due at 12:00 from 11:59: the tick's own paint already draws character 2's blink patch.
     const SYSTEMTIME st = PinTime(2024, 6, 5, 3, 12, 0);
     Settings.nChangeTiming = 6, Settings.nDrawChara = 1, Settings.nHourOld = 11, Settings.nMinuteOld = 59;
+    Settings.nWindowX = 300, Settings.nWindowY = 300;  // clear of Wine's tray window
     nBlinkStep = 2;
-    TestImage painted(240, 160), direct(120, 160);
-    Paint(painted);
+    SendMessageA(hWnd_, WM_TIMER, uTimer1, 0);
     ASSERT_EQ(Settings.nDrawChara, 2);
+    TestImage shown(120, 160), direct(120, 160);
+    HDC hdc = GetDC(hWnd_);
+    BitBlt(shown.dc(), 0, 0, 120, 160, hdc, 0, 0, SRCCOPY);
+    ReleaseDC(hWnd_, hdc);
     direct.Fill(1);
     DrawCharacterPanel(direct.dc(), st);
-    EXPECT_EQ(Pixels(painted, 0, 0), Pixels(direct, 0, 0));
+    EXPECT_EQ(Pixels(shown, 0, 0), Pixels(direct, 0, 0));
+}
+
+// The page's time band, the page's day and the overlay are each drawn again on their own.
+TEST_F(PaintTest, APaintOfWhatChangedDrawsWhatAPaintFromNothingDraws)
+{
+    const struct { int32_t bStatus, nCalendarPos, b6; WORD day, hour, minute, second; } moves[] = {
+        {1, 1, 0, 5, 10, 30, 1}, {1, 3, 1, 5, 10, 31, 0}, {1, 0, 1, 6, 0, 0, 0}, {0, 1, 0, 5, 10, 30, 1},
+    };
+    for (const auto &m : moves) {
+        Settings.bStatus = m.bStatus, Settings.nCalendarPos = m.nCalendarPos, Settings.b6 = m.b6;
+        TestImage moved(240, 320), fresh(240, 320);
+        PinTime(2024, 6, 5, 3, 23, 59, 59);
+        Paint(moved);
+        PinTime(2024, 6, m.day, m.day == 5 ? 3 : 4, m.hour, m.minute, m.second);
+        Paint(moved);
+        ReleaseCanvas();
+        Paint(fresh);
+        EXPECT_EQ(Pixels(moved, 0, 0, 240, 320), Pixels(fresh, 0, 0, 240, 320)) << &m - moves;
+    }
+}
+
+WNDPROC pfnMainWndProc;
+int nPaints;
+
+LRESULT CALLBACK CountPaints(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    nPaints += uMsg == WM_PAINT;
+    return CallWindowProcA(pfnMainWndProc, hWnd, uMsg, wParam, lParam);
+}
+
+// A running blink is driven by hand: timer 1 neither advances it nor draws a random number.
+TEST_F(PaintTest, ATickRepaintsOnlyWhenWhatTheWindowShowsChanges)
+{
+    pfnMainWndProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hWnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountPaints)));
+    const struct { const char *what; WORD second; int32_t chara; int blink, paints; } ticks[] = {
+        {"another moment", 0, 0, -1, 1},       {"the same moment", 0, 0, -1, 0},
+        {"character 0 blinking", 0, 0, 1, 0}, {"character 2 blinking", 0, 2, 1, 1},
+        {"its next step", 0, 2, 2, 1},         {"the same step", 0, 2, 2, 0},
+        {"the colon off", 1, 2, 2, 1},
+    };
+    for (const auto &t : ticks) {
+        PinTime(2024, 6, 5, 3, 10, 30, t.second);
+        Settings.nDrawChara = t.chara, nBlinkStep = t.blink, nPaints = 0;
+        SendMessageA(hWnd_, WM_TIMER, uTimer1, 0);
+        EXPECT_EQ(nPaints, t.paints) << t.what;
+    }
+    SetWindowLongPtrA(hWnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnMainWndProc));
 }
 
 }  // namespace

@@ -50,11 +50,11 @@ TEST_F(PanelTest, TransparencyZeroDrawsTheCharacterWithItsBlinkPatchAndHundredOn
 {
     const std::vector<uint32_t> back = ResourcePicture(IDB_BACKGROUND);
     ASSERT_NE(ExpectedOpaquePanel(-1), back);
-    for (int t : {0, -7, 100, 250})
+    for (int t : {0, 100})
         for (int chara = 0; chara < 3; ++chara)
             for (int step = -1; step <= 4; ++step) {
                 Settings.nTransparent = t, Settings.nDrawChara = chara, nBlinkStep = step;
-                EXPECT_EQ(PanelPixels(), t <= 0 ? ExpectedOpaquePanel(BlinkPatchFor(step, chara)) : back)
+                EXPECT_EQ(PanelPixels(), t == 0 ? ExpectedOpaquePanel(BlinkPatchFor(step, chara)) : back)
                     << t << ": " << chara << "," << step;
             }
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "render/canvas_win.h"
 #include "render/panel_win.h"
 
 #include "tests/common/settings_store.h"
