@@ -70,18 +70,23 @@ static void OnPaint(HWND hWnd)
     EndPaint(hWnd, &ps);
 }
 
-// Every tick checks the time signal and places the window, as every tick's paint once did;
-// the window is repainted only when what it shows has changed.
+// Every tick checks the time signal and places the window, as every tick's paint once did.
+// The window is drawn only when what it shows has changed, and then straight into its DC:
+// invalidating it and answering WM_PAINT would cost seven round trips to Wine's server.
 static void OnTick(HWND hWnd)
 {
     SYSTEMTIME st;
     ReadLocalTime(&st);
-    // First, so a character changed by the rotation is drawn by this same tick's paint.
+    // First, so a character changed by the rotation is drawn by this same tick.
     CheckTimeSignal(st);
-    if (IsPictureOutdated(st))
-        Repaint(hWnd);  // the paint places the window
-    else
-        PlaceWindow(hWnd);
+    PlaceWindow(hWnd);
+    if (!IsPictureOutdated(st))
+        return;
+    HDC hdc = GetDC(hWnd);
+    if (hdc) {
+        PaintWindow(hWnd, hdc);
+        ReleaseDC(hWnd, hdc);
+    }
 }
 
 static void OnTimer(HWND hWnd, WPARAM wParam)

@@ -35,7 +35,7 @@ protected:
     }
 };
 
-TEST_F(DisplayScaleTest, At192DpiEachPixelOf96DpiIsATwoByTwoBlockAndTheCharacterKeepsItsPlace)
+TEST_F(DisplayScaleTest, AtTwiceTheDpiEachPixelIsATwoByTwoBlockAndTheCharacterKeepsItsPlace)
 {
     PinTime(2024, 6, 5, 3, 10, 30);
     Settings.nWindowX = 300, Settings.nWindowY = 200;  // clear of Wine's tray window
