@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "base/sjis.h"
+
 SettingsRecord Settings;
 
 const char kSettingsKeyPath[] = "Software\\Brimholt\\Vespin\\Option";
@@ -54,7 +56,9 @@ void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead)
 {
     if (cbBuffer == 0)
         return;
-    pszBuffer[cbRead < cbBuffer ? cbRead : cbBuffer - 1] = '\0';
+    // A lead byte kept without its second byte would take the NUL for it when saved, and the
+    // store would get other text, unterminated.
+    pszBuffer[WholeCharacterBytes(pszBuffer, cbRead < cbBuffer ? cbRead : cbBuffer - 1)] = '\0';
 }
 
 static void Clamp(int32_t *pValue, int32_t nLow, int32_t nHigh)
