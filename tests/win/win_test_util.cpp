@@ -119,6 +119,47 @@ void SetMenuIdleHandler(std::function<void(HWND)> handler)
     menuIdleHandler = std::move(handler);
 }
 
+static std::function<void()> modalAct;
+
+static void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (modalAct)
+        modalAct();
+}
+
+LRESULT RunModalCommand(HWND hWnd, WORD wCommand, std::function<void()> act)
+{
+    modalAct = std::move(act);
+    const UINT_PTR uTimer = SetTimer(nullptr, 0, 10, ModalTick);
+    const LRESULT lResult = SendMessageA(hWnd, WM_COMMAND, wCommand, 0);
+    KillTimer(nullptr, uTimer);
+    modalAct = nullptr;
+    return lResult;
+}
+
+struct OwnedDialogSearch {
+    HWND hOwner;
+    HWND hFound;
+};
+
+static BOOL CALLBACK MatchOwnedDialog(HWND hWnd, LPARAM lParam)
+{
+    auto *pSearch = reinterpret_cast<OwnedDialogSearch *>(lParam);
+    char szClass[8];
+    if (GetWindow(hWnd, GW_OWNER) != pSearch->hOwner || !IsWindowVisible(hWnd) ||
+        !GetClassNameA(hWnd, szClass, sizeof(szClass)) || lstrcmpA(szClass, "#32770") != 0)
+        return TRUE;
+    pSearch->hFound = hWnd;
+    return FALSE;
+}
+
+HWND FindOwnedDialog(HWND hOwner)
+{
+    OwnedDialogSearch search = {hOwner, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), MatchOwnedDialog, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
 void MouseMoveTo(int x, int y)
 {
     // Absolute input is in 1/65536 of the screen and scaled back with truncation:
