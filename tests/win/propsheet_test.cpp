@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "res/resource.h"
 #include "settings/settings.h"
 #include "tests/win/win_test_util.h"
 
@@ -28,32 +27,17 @@ protected:
         wintest::DestroyMainWindow(hWnd);
         wintest::DeleteSettingsKey();  // OK saves
     }
-    // Opens the sheet from the menu, hands it to inspect once, then presses nButton.
-    void OpenSheet(int nButton, const std::function<void(HWND)> &inspect = nullptr)
-    {
-        bool bPressed = false;
-        wintest::RunModalCommand(hWnd, IDM_PROPERTY, [&] {
-            HWND hSheet = wintest::FindOwnedDialog(hWnd);
-            if (!hSheet || bPressed)
-                return;
-            if (inspect)
-                inspect(hSheet);
-            PostMessageA(hSheet, PSM_PRESSBUTTON, nButton, 0);
-            bPressed = true;
-        });
-        EXPECT_TRUE(bPressed);
-    }
     HWND hWnd = nullptr;
 };
 
-// A sheet given its icon by id loads a copy at every opening and never frees it (two GDI
-// objects with its USER handle); the GDI count shows it at a fraction of the USER probe's time.
+// A sheet given its icon by id loads a copy at every opening and never frees it: two GDI objects
+// and a USER handle. The GDI count shows it at a fraction of the USER probe's time.
 TEST_F(PropertySheetTest, OpeningsWithOkAndCancelLeaveNoGdiObjectBehind)
 {
-    OpenSheet(PSBTN_OK);
+    EXPECT_TRUE(wintest::RunPropertySheet(hWnd, PSBTN_OK));
     const int nGdiBefore = wintest::GdiCapacity();
     for (int i = 0; i < 6; ++i)
-        OpenSheet(i % 2 ? PSBTN_OK : PSBTN_CANCEL);
+        EXPECT_TRUE(wintest::RunPropertySheet(hWnd, i % 2 ? PSBTN_OK : PSBTN_CANCEL));
     EXPECT_EQ(wintest::GdiCapacity(), nGdiBefore);
 }
 
@@ -69,7 +53,7 @@ TEST_F(PropertySheetTest, EveryControlOfEveryPageLiesInsideThePageArea)
     std::vector<std::string> outside;
     int nPages = 0;
     RECT rcArea = {};
-    OpenSheet(PSBTN_CANCEL, [&](HWND hSheet) {
+    EXPECT_TRUE(wintest::RunPropertySheet(hWnd, PSBTN_CANCEL, [&](HWND hSheet) {
         HWND hTab = PropSheet_GetTabControl(hSheet);
         GetWindowRect(hTab, &rcArea);
         TabCtrl_AdjustRect(hTab, FALSE, &rcArea);
@@ -86,7 +70,7 @@ TEST_F(PropertySheetTest, EveryControlOfEveryPageLiesInsideThePageArea)
                                       ", bottom " + std::to_string(rc.bottom));
             }
         }
-    });
+    }));
     EXPECT_EQ(nPages, 4);
     EXPECT_EQ(outside, std::vector<std::string>{}) << "the page area ends at right " << rcArea.right << ", bottom "
                                                    << rcArea.bottom;

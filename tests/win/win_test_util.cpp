@@ -1,8 +1,11 @@
 // Helpers for the in-process Win32 tests.
 #include "tests/win/win_test_util.h"
 
+#include <commctrl.h>
+
 #include "base/appinfo_win.h"
 #include "app/mainwnd_win.h"
+#include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/state.h"
 
@@ -158,6 +161,21 @@ HWND FindOwnedDialog(HWND hOwner)
     OwnedDialogSearch search = {hOwner, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), MatchOwnedDialog, reinterpret_cast<LPARAM>(&search));
     return search.hFound;
+}
+
+bool RunPropertySheet(HWND hWnd, int nButton, const std::function<void(HWND)> &inspect)
+{
+    bool bPressed = false;
+    RunModalCommand(hWnd, IDM_PROPERTY, [&] {
+        HWND hSheet = FindOwnedDialog(hWnd);
+        if (!hSheet || bPressed)
+            return;
+        if (inspect)
+            inspect(hSheet);
+        PostMessageA(hSheet, PSM_PRESSBUTTON, nButton, 0);
+        bPressed = true;
+    });
+    return bPressed;
 }
 
 void MouseMoveTo(int x, int y)

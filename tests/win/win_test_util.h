@@ -103,6 +103,9 @@ void SetMenuIdleHandler(std::function<void(HWND hWndMenu)> handler);
 LRESULT RunModalCommand(HWND hWnd, WORD wCommand, std::function<void()> act);
 // The visible dialog of this thread owned by hOwner, or null.
 HWND FindOwnedDialog(HWND hOwner);
+// Opens the property sheet from the menu, hands it to inspect once, then presses nButton
+// (PSBTN_OK or PSBTN_CANCEL); false when no sheet came.
+bool RunPropertySheet(HWND hWnd, int nButton, const std::function<void(HWND hSheet)> &inspect = nullptr);
 
 // Mouse input through the hardware path: a move to a screen point, a button.
 void MouseMoveTo(int x, int y);

@@ -61,27 +61,15 @@ void Advance(SYSTEMTIME *pst, LONGLONG units)
     FileTimeToSystemTime(&ft, pst);
 }
 
-// Opens the property sheet from the menu and closes it with nButton (PSBTN_OK or PSBTN_CANCEL).
-void ShowSheet(HWND hWnd, int nButton)
-{
-    bool bPressed = false;
-    wintest::RunModalCommand(hWnd, IDM_PROPERTY, [&] {
-        if (HWND hSheet = wintest::FindOwnedDialog(hWnd); hSheet && !bPressed) {
-            PostMessageA(hSheet, PSM_PRESSBUTTON, nButton, 0);
-            bPressed = true;
-        }
-    });
-}
-
 // Opens the About box, clicks its icon, lets the staff box reveal its picture, then closes both.
 void ShowAboutAndStaff(HWND hWnd)
 {
     enum { kClickIcon, kAwaitReveal, kCloseAbout, kClosed } step = kClickIcon;
     wintest::RunModalCommand(hWnd, IDM_ABOUT, [&] {
         HWND hAbout = wintest::FindOwnedDialog(hWnd);
-        HWND hStaff = hAbout ? wintest::FindOwnedDialog(hAbout) : nullptr;
         if (!hAbout)
             return;
+        HWND hStaff = wintest::FindOwnedDialog(hAbout);
         if (step == kClickIcon) {
             RECT rc;
             GetWindowRect(GetDlgItem(hAbout, IDC_ABOUTICON), &rc);
@@ -165,7 +153,7 @@ int main(int argc, char **argv)
         }
         // OK saves the record, Cancel restores it: both, in turn.
         if (i % 500 == 124)
-            ShowSheet(hWnd, nSheets++ % 2 ? PSBTN_CANCEL : PSBTN_OK);
+            wintest::RunPropertySheet(hWnd, nSheets++ % 2 ? PSBTN_CANCEL : PSBTN_OK);
         if (i % 500 == 374) {
             ShowAboutAndStaff(hWnd);
             ++nAbouts;
