@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The long run (not a test): 100,000 timer ticks through the real window procedure under Wine,
-# with GDI and USER capacity and resident memory before and after. $1: ticks (default 100000).
+# the property sheet and the About box opened every 500, with GDI and USER capacity and resident
+# memory before and after. $1: ticks (default 100000).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh

@@ -28,17 +28,10 @@ bool ReadPercentText(const char *pszText, int32_t *pnValue)
 // Copies at most cbSrc bytes of pszSrc, whole characters only, into cbDest bytes.
 static void CopyCharacters(char *pszDest, size_t cbDest, const char *pszSrc, size_t cbSrc)
 {
-    size_t i = 0;
-    while (i < cbSrc && pszSrc[i]) {
-        // A lead byte without its second byte is a broken character: it goes no further.
-        const size_t cbChar = IsShiftJisLeadByte(static_cast<unsigned char>(pszSrc[i])) ? 2 : 1;
-        if (i + cbChar > cbSrc || pszSrc[i + cbChar - 1] == '\0' || i + cbChar > cbDest - 1)
-            break;
-        for (size_t k = 0; k < cbChar; ++k)
-            pszDest[i + k] = pszSrc[i + k];
-        i += cbChar;
-    }
-    pszDest[i] = '\0';
+    const size_t cb = WholeCharacterBytes(pszSrc, cbSrc < cbDest - 1 ? cbSrc : cbDest - 1);
+    for (size_t i = 0; i < cb; ++i)
+        pszDest[i] = pszSrc[i];
+    pszDest[cb] = '\0';
 }
 
 void CopyPathCut(char *pszDest, size_t cbDest, const char *pszSrc)

@@ -133,10 +133,13 @@ int ShowPropertySheet(HWND hWndOwner)
         return -1;
     PROPSHEETHEADERA psh = {};
     psh.dwSize = kHeaderV1Size;
-    psh.dwFlags = PSH_USEICONID | PSH_NOAPPLYNOW | PSH_USECALLBACK;
+    // Loaded once and kept: a sheet given the icon's id loads its own copy at every opening and never frees it.
+    static const HICON hSheetIcon = static_cast<HICON>(LoadImageA(AppInfo.hInstance, MAKEINTRESOURCEA(IDI_VESPIN),
+        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    psh.dwFlags = PSH_USEHICON | PSH_NOAPPLYNOW | PSH_USECALLBACK;
     psh.hwndParent = hWndOwner;
     psh.hInstance = AppInfo.hInstance;
-    psh.pszIcon = MAKEINTRESOURCEA(IDI_VESPIN);
+    psh.hIcon = hSheetIcon;
     psh.pszCaption = "プロパティ";
     psh.nPages = kPageCount;
     psh.nStartPage = 0;

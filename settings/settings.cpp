@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/panel.h"
+#include "base/sjis.h"
 
 SettingsRecord Settings;
 
@@ -56,7 +57,9 @@ void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead)
 {
     if (cbBuffer == 0)
         return;
-    pszBuffer[cbRead < cbBuffer ? cbRead : cbBuffer - 1] = '\0';
+    // A lead byte kept without its second byte would take the NUL for it when saved, and the
+    // store would get other text, unterminated.
+    pszBuffer[WholeCharacterBytes(pszBuffer, cbRead < cbBuffer ? cbRead : cbBuffer - 1)] = '\0';
 }
 
 static int32_t AddWrapped(int32_t value, int32_t delta)

@@ -97,7 +97,8 @@ void ShiftOriginForPage(int32_t nCalendarPos, int32_t nSign, int32_t *pnWindowX,
 void SetDefaultSettings(SettingsRecord *pRec);
 
 // Forces a NUL inside a string read back from the store: cbRead bytes arrived
-// in a buffer of cbBuffer bytes, possibly without their terminator.
+// in a buffer of cbBuffer bytes, possibly without their terminator. Only whole
+// Shift-JIS characters stay.
 void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead);
 
 // Values from a hand-edited store can lie outside the ranges the program uses

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 
+#include "base/sjis.h"
 #include "settings/settings.h"
 #include "tests/common/settings_store.h"
 
@@ -161,21 +162,10 @@ void WriteRecord(const Record &rec)
     if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
                         nullptr) != ERROR_SUCCESS)
         return;
-    for (int i = 0; i < kSettingFieldCount; ++i) {
-        const Value &v = rec.values[i];
-        if (!v.present)
-            continue;
-        if (IsTextType(v.dwType)) {
-            // Through the wide call: the narrow one adds a NUL the data does not have.
-            WCHAR szName[64], wsz[400];
-            MultiByteToWideChar(CP_ACP, 0, SettingFields[i].pszName, -1, szName, 64);
-            const int cch = MultiByteToWideChar(932, 0, v.data.data(), int(v.data.size()), wsz, 400);
-            RegSetValueExW(hKey, szName, 0, v.dwType, reinterpret_cast<const BYTE *>(wsz), cch * sizeof(WCHAR));
-        } else {
-            RegSetValueExA(hKey, SettingFields[i].pszName, 0, v.dwType,
-                           reinterpret_cast<const BYTE *>(v.data.data()), static_cast<DWORD>(v.data.size()));
-        }
-    }
+    for (int i = 0; i < kSettingFieldCount; ++i)
+        if (rec.values[i].present)
+            teststore::SetValueIn(hKey, SettingFields[i].pszName, rec.values[i].dwType, rec.values[i].data.data(),
+                                  static_cast<DWORD>(rec.values[i].data.size()));
     RegCloseKey(hKey);
     if (rec.bReadOnly)
         SetKeyWritable(false);
@@ -232,6 +222,8 @@ std::string CheckStoredKey()
             // Bytes that are no Shift-JIS may come back changed from the store's Unicode, but
             // never longer than the field, so the next start still reads them.
             problems += Misfit(field.pszName, dwType, cbData);
+        } else if (cbData == 0 || data[cbData - 1] != '\0' || WholeCharacterBytes(data, cbData) != cbData - 1) {
+            problems += std::string(field.pszName) + " not whole characters and their NUL; ";
         }
     }
     RegCloseKey(hKey);
@@ -255,6 +247,12 @@ uint32_t SeedFromEnvironment()
 {
     const char *psz = std::getenv("VESPIN_HOSTILE_SEED");
     return psz && *psz ? static_cast<uint32_t>(std::strtoul(psz, nullptr, 10)) : kDefaultSeed;
+}
+
+int RecordCountFromEnvironment(int nDefault)
+{
+    const char *psz = std::getenv("VESPIN_HOSTILE_RECORDS");
+    return psz && *psz ? std::atoi(psz) : nDefault;
 }
 
 }  // namespace hostile

@@ -35,5 +35,7 @@ std::string CheckRecordRanges(const SettingsRecord &rec);
 
 // The seed from VESPIN_HOSTILE_SEED, or the fixed default.
 uint32_t SeedFromEnvironment();
+// The number of records from VESPIN_HOSTILE_RECORDS, or nDefault.
+int RecordCountFromEnvironment(int nDefault);
 
 }  // namespace hostile

@@ -32,9 +32,31 @@ int CountSettingsValues()
     return static_cast<int>(dwValues);
 }
 
+static bool IsTextType(DWORD dwType) { return dwType == REG_SZ || dwType == REG_EXPAND_SZ || dwType == REG_MULTI_SZ; }
+
+void SetValueIn(HKEY hKey, const char *pszName, DWORD dwType, const void *pData, DWORD cbData)
+{
+    if (!IsTextType(dwType)) {
+        RegSetValueExA(hKey, pszName, 0, dwType, static_cast<const BYTE *>(pData), cbData);
+        return;
+    }
+    // Both calls add a NUL the text lacks whenever the next character in memory is one; the wide
+    // call, given a character after the text that is none, stores exactly what it is given.
+    WCHAR szName[64], wsz[1024];
+    MultiByteToWideChar(CP_ACP, 0, pszName, -1, szName, 64);
+    const int cch = MultiByteToWideChar(932, 0, static_cast<const char *>(pData), static_cast<int>(cbData), wsz, 1023);
+    wsz[cch] = L'x';
+    RegSetValueExW(hKey, szName, 0, dwType, reinterpret_cast<const BYTE *>(wsz), cch * sizeof(WCHAR));
+}
+
 void SetValue(const char *pszName, DWORD dwType, const void *pData, DWORD cbData)
 {
-    RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKeyPath, pszName, dwType, pData, cbData);
+    HKEY hKey;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    SetValueIn(hKey, pszName, dwType, pData, cbData);
+    RegCloseKey(hKey);
 }
 
 void WriteDword(const char *pszName, DWORD dwValue)

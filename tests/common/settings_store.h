@@ -12,7 +12,9 @@ namespace teststore {
 void DeleteSettingsKey();
 bool SettingsKeyExists();
 int CountSettingsValues();
+// Exactly these bytes, a text without its NUL too, under the settings key or into an open key.
 void SetValue(const char *pszName, DWORD dwType, const void *pData, DWORD cbData);
+void SetValueIn(HKEY hKey, const char *pszName, DWORD dwType, const void *pData, DWORD cbData);
 void WriteDword(const char *pszName, DWORD dwValue);
 void WriteString(const char *pszName, const char *pszValue);
 bool ReadDword(const char *pszName, DWORD *pdwValue);

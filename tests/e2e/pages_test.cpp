@@ -168,6 +168,8 @@ TEST(Pages, CancelRestoresEverythingAndOkStoresEveryField)
                  {"bSecond", "1"}, {"b6", "1"}, {"bAlarm", "0"}, {"bAlarm30", "1"}, {"nTransparentCal", "70"},
                  {"bRandom", "1"}, {"bChara1", "0"}, {"nChangeTiming", "12"}, {"nTransparent", "35"}})
             expected[name] = value;
+        // The save follows the sheet's end.
+        e2e::WaitFor([&] { return e2e::StoredValues() == expected && CalendarStored() == "10"; });
         EXPECT_EQ(e2e::StoredValues(), expected);
         EXPECT_EQ(CalendarStored(), "10");
     }

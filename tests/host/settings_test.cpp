@@ -52,15 +52,27 @@ TEST(SettingsDefaults, EveryFieldZeroButTheListedOnes)
     EXPECT_EQ(std::memcmp(&rec, &expected, sizeof(rec)), 0);
 }
 
-TEST(StoredString, AlwaysTerminatedInsideTheBuffer)
+TEST(StoredString, TerminatedInsideTheBufferAfterItsLastWholeCharacter)
 {
-    // {bytes read, resulting length}: without NUL, with NUL, a full buffer loses its last byte.
-    const size_t cases[][2] = {{0, 0}, {3, 3}, {255, 255}, {256, 255}};
+    // Into 8 bytes; あ is 82 A0 and 表 95 5C. A cut or a NUL that parts a lead byte from its
+    // second byte drops the lead byte.
+    const struct { const char *pszRead; size_t cbRead; const char *pszKept; } cases[] = {
+        {"", 0, ""},
+        {"abc", 3, "abc"},                      // no NUL
+        {"abc\0def", 8, "abc"},                // its own NUL
+        {"abcdefgh", 8, "abcdefg"},             // full, no NUL: one byte goes
+        {"abcde\x82\xA0x", 8, "abcde\x82\xA0"},  // the cut falls after a whole character
+        {"abcdef\x82\xA0", 8, "abcdef"},        // the cut parts あ
+        {"ab\x82", 3, "ab"},                    // a lone lead byte at the end, no NUL
+        {"ab\x82\0", 4, "ab"},                  // and before the NUL
+        {"\x95\x5C\x95\x5C", 4, "\x95\x5C\x95\x5C"},  // 0x5C is a second byte here
+    };
     for (const auto &c : cases) {
-        char buffer[256];
+        char buffer[8];
         std::memset(buffer, 'x', sizeof(buffer));
-        TerminateStoredString(buffer, sizeof(buffer), c[0]);
-        EXPECT_EQ(std::strlen(buffer), c[1]) << "read " << c[0];
+        std::memcpy(buffer, c.pszRead, c.cbRead);
+        TerminateStoredString(buffer, sizeof(buffer), c.cbRead);
+        EXPECT_EQ(Hex(buffer), Hex(c.pszKept)) << Hex(c.pszRead);
     }
 }
 

@@ -2,7 +2,6 @@
 // toggle, save. Nothing may crash, every saved value must be in range and of its type, and
 // the warnings must be exactly those of the failed saves. A failure names the seed and the record.
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "chime/chime_win.h"
@@ -21,8 +20,7 @@ using HostileSettingsTest = PaintWindowTest;
 TEST_F(HostileSettingsTest, EveryRecordLoadsPaintsTogglesAndSavesInRange)
 {
     const uint32_t seed = hostile::SeedFromEnvironment();
-    const char *pszCount = std::getenv("VESPIN_HOSTILE_RECORDS");
-    const int nRecords = pszCount && *pszCount ? std::atoi(pszCount) : 1000;
+    const int nRecords = hostile::RecordCountFromEnvironment(1000);
     SetSoundCalls(QuietPlay, QuietBeep);
     PinTime(2024, 1, 31, 3, 12, 0);
     TestImage image(240, 320);

@@ -223,6 +223,30 @@ TEST_F(RegistryStore, EachFailedSaveWarnsOnceAndAReadOnlyKeyStillLoads)
     }
 }
 
+// A string as long as its field and without its NUL loads a byte shorter, here cut before the あ
+// (82 A0) it ends in, and is saved back as whole characters with their NUL.
+TEST_F(RegistryStore, AFullSizeStringWithoutItsNulLoadsCutAfterItsLastWholeCharacter)
+{
+    for (const SettingField &field : SettingFields) {
+        if (field.kind != kSettingString)
+            continue;
+        SCOPED_TRACE(field.pszName);
+        StoreNonDefaultRecord();
+        const std::string stored = std::string(field.cbSize - 2, 'A') + "\x82\xA0", kept(field.cbSize - 2, 'A');
+        wintest::SetValue(field.pszName, REG_SZ, stored.data(), static_cast<DWORD>(stored.size()));
+        EXPECT_EQ(LoadSettings(nullptr), 1);
+        EXPECT_EQ(SettingString(&Settings, field), kept);
+        ASSERT_EQ(SaveSettings(nullptr), 1);
+        HKEY hKey;
+        char data[512];
+        DWORD cbData = sizeof(data);
+        ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &hKey), ERROR_SUCCESS);
+        RegQueryValueExA(hKey, field.pszName, nullptr, nullptr, reinterpret_cast<BYTE *>(data), &cbData);
+        RegCloseKey(hKey);
+        EXPECT_EQ(std::string(data, cbData), kept + '\0');
+    }
+}
+
 TEST_F(RegistryStore, AFailedReadLeavesItsDestinationAlone)
 {
     DWORD dw = 7;

@@ -1,8 +1,11 @@
 // Helpers for the in-process Win32 tests.
 #include "tests/win/win_test_util.h"
 
+#include <commctrl.h>
+
 #include "base/appinfo_win.h"
 #include "app/mainwnd_win.h"
+#include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/state.h"
 
@@ -117,6 +120,62 @@ void PumpMessages()
 void SetMenuIdleHandler(std::function<void(HWND)> handler)
 {
     menuIdleHandler = std::move(handler);
+}
+
+static std::function<void()> modalAct;
+
+static void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (modalAct)
+        modalAct();
+}
+
+LRESULT RunModalCommand(HWND hWnd, WORD wCommand, std::function<void()> act)
+{
+    modalAct = std::move(act);
+    const UINT_PTR uTimer = SetTimer(nullptr, 0, 10, ModalTick);
+    const LRESULT lResult = SendMessageA(hWnd, WM_COMMAND, wCommand, 0);
+    KillTimer(nullptr, uTimer);
+    modalAct = nullptr;
+    return lResult;
+}
+
+struct OwnedDialogSearch {
+    HWND hOwner;
+    HWND hFound;
+};
+
+static BOOL CALLBACK MatchOwnedDialog(HWND hWnd, LPARAM lParam)
+{
+    auto *pSearch = reinterpret_cast<OwnedDialogSearch *>(lParam);
+    char szClass[8];
+    if (GetWindow(hWnd, GW_OWNER) != pSearch->hOwner || !IsWindowVisible(hWnd) ||
+        !GetClassNameA(hWnd, szClass, sizeof(szClass)) || lstrcmpA(szClass, "#32770") != 0)
+        return TRUE;
+    pSearch->hFound = hWnd;
+    return FALSE;
+}
+
+HWND FindOwnedDialog(HWND hOwner)
+{
+    OwnedDialogSearch search = {hOwner, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), MatchOwnedDialog, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+bool RunPropertySheet(HWND hWnd, int nButton, const std::function<void(HWND)> &inspect)
+{
+    bool bPressed = false;
+    RunModalCommand(hWnd, IDM_PROPERTY, [&] {
+        HWND hSheet = FindOwnedDialog(hWnd);
+        if (!hSheet || bPressed)
+            return;
+        if (inspect)
+            inspect(hSheet);
+        PostMessageA(hSheet, PSM_PRESSBUTTON, nButton, 0);
+        bPressed = true;
+    });
+    return bPressed;
 }
 
 void MouseMoveTo(int x, int y)

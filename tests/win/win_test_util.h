@@ -99,6 +99,15 @@ void DestroyMainWindow(HWND hWnd);
 // idle (WM_ENTERIDLE); null for none.
 void SetMenuIdleHandler(std::function<void(HWND hWndMenu)> handler);
 
+// Sends a menu command that runs a modal dialog; while it runs, act is called every 10 ms from a
+// thread timer, which every modal loop dispatches, a sheet's own too. Returns the command's result.
+LRESULT RunModalCommand(HWND hWnd, WORD wCommand, std::function<void()> act);
+// The visible dialog of this thread owned by hOwner, or null.
+HWND FindOwnedDialog(HWND hOwner);
+// Opens the property sheet from the menu, hands it to inspect once, then presses nButton
+// (PSBTN_OK or PSBTN_CANCEL); false when no sheet came.
+bool RunPropertySheet(HWND hWnd, int nButton, const std::function<void(HWND hSheet)> &inspect = nullptr);
+
 // Mouse input through the hardware path: a move to a screen point, a button.
 void MouseMoveTo(int x, int y);
 void MouseButton(DWORD dwFlags);

@@ -1,7 +1,9 @@
 // A long run through the real window procedure: timer ticks with paints, blinks, time signals
-// across midnight and a month end (the clock pinned and moved on), the menu and the page toggle;
-// GDI and USER capacity and resident memory before and after. Not a test: scripts/longrun.sh runs it.
+// across midnight and a month end (the clock pinned and moved on), the menu, the page toggle, the
+// property sheet and the About box with its staff reveal; GDI and USER capacity and resident
+// memory before and after. Not a test: scripts/longrun.sh runs it.
 #include <windows.h>
+#include <commctrl.h>
 #include <mmsystem.h>
 #include <psapi.h>
 
@@ -10,6 +12,8 @@
 #include <fstream>
 #include <string>
 
+#include "about/about_text.h"
+#include "about/staff_win.h"
 #include "base/appinfo_win.h"
 #include "base/appnames.h"
 #include "base/clock_win.h"
@@ -57,6 +61,31 @@ void Advance(SYSTEMTIME *pst, LONGLONG units)
     FileTimeToSystemTime(&ft, pst);
 }
 
+// Opens the About box, clicks its icon, lets the staff box reveal its picture, then closes both.
+void ShowAboutAndStaff(HWND hWnd)
+{
+    enum { kClickIcon, kAwaitReveal, kCloseAbout, kClosed } step = kClickIcon;
+    wintest::RunModalCommand(hWnd, IDM_ABOUT, [&] {
+        HWND hAbout = wintest::FindOwnedDialog(hWnd);
+        if (!hAbout)
+            return;
+        HWND hStaff = wintest::FindOwnedDialog(hAbout);
+        if (step == kClickIcon) {
+            RECT rc;
+            GetWindowRect(GetDlgItem(hAbout, IDC_ABOUTICON), &rc);
+            MapWindowPoints(nullptr, hAbout, reinterpret_cast<POINT *>(&rc), 2);
+            PostMessageA(hAbout, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.left + 5, rc.top + 5));
+            step = kAwaitReveal;
+        } else if (step == kAwaitReveal && hStaff && StaffBox.nPass == kRevealPasses) {
+            PostMessageA(GetDlgItem(hStaff, IDOK), BM_CLICK, 0, 0);
+            step = kCloseAbout;
+        } else if (step == kCloseAbout && !hStaff) {
+            PostMessageA(hAbout, WM_COMMAND, IDCANCEL, 0);
+            step = kClosed;
+        }
+    });
+}
+
 SIZE_T ResidentKiB()
 {
     PROCESS_MEMORY_COUNTERS pmc = {};
@@ -98,7 +127,7 @@ int main(int argc, char **argv)
         EndMenu();
     });
 
-    int nBlinks = 0, nRotations = 0, nMidnights = 0, nMonthEnds = 0, nToggles = 0;
+    int nBlinks = 0, nRotations = 0, nMidnights = 0, nMonthEnds = 0, nToggles = 0, nSheets = 0, nAbouts = 0;
     const auto tick = [&](int i) {
         const WORD wDay = st.wDay, wMonth = st.wMonth;
         const int32_t nChara = Settings.nDrawChara;
@@ -122,6 +151,13 @@ int main(int argc, char **argv)
             SendMessageA(hWnd, WM_LBUTTONDBLCLK, 0, 0);
             ++nToggles;
         }
+        // OK saves the record, Cancel restores it: both, in turn.
+        if (i % 500 == 124)
+            wintest::RunPropertySheet(hWnd, nSheets++ % 2 ? PSBTN_CANCEL : PSBTN_OK);
+        if (i % 500 == 374) {
+            ShowAboutAndStaff(hWnd);
+            ++nAbouts;
+        }
         wintest::PumpMessages();
     };
 
@@ -130,7 +166,7 @@ int main(int argc, char **argv)
         tick(i);
     const int nGdiBefore = wintest::GdiCapacity(), nUserBefore = wintest::MenuCapacity();
     const SIZE_T cbResidentBefore = ResidentKiB();
-    nBlinks = nRotations = nMidnights = nMonthEnds = nToggles = nSounds = nBeeps = nMenus = 0;
+    nBlinks = nRotations = nMidnights = nMonthEnds = nToggles = nSheets = nAbouts = nSounds = nBeeps = nMenus = 0;
     const DWORD dwStart = GetTickCount();
     for (int i = 0; i < nTicks; ++i)
         tick(i);
@@ -141,16 +177,18 @@ int main(int argc, char **argv)
     std::printf("%d ticks in %.1f s, ending %04u-%02u-%02u %02u:%02u\n", nTicks, dwElapsed / 1000.0, st.wYear,
                 st.wMonth, st.wDay, st.wHour, st.wMinute);
     std::printf("blinks started %d, time signals %d (beeps %d), characters changed %d, midnights %d, month ends %d,"
-                " menus opened and closed %d, page toggles %d\n",
-                nBlinks, nSounds, nBeeps, nRotations, nMidnights, nMonthEnds, nMenus, nToggles);
+                " menus opened and closed %d, page toggles %d, property sheets %d (OK and Cancel in turn),"
+                " About boxes with the staff reveal %d\n",
+                nBlinks, nSounds, nBeeps, nRotations, nMidnights, nMonthEnds, nMenus, nToggles, nSheets, nAbouts);
     std::printf("GDI capacity %d before, %d after (%+d)\n", nGdiBefore, nGdiAfter, nGdiAfter - nGdiBefore);
     std::printf("USER capacity %d before, %d after (%+d)\n", nUserBefore, nUserAfter, nUserAfter - nUserBefore);
     std::printf("resident memory %lu KiB before, %lu KiB after (%+ld KiB)\n",
                 static_cast<unsigned long>(cbResidentBefore), static_cast<unsigned long>(cbResidentAfter),
                 static_cast<long>(cbResidentAfter) - static_cast<long>(cbResidentBefore));
 
-    bSettingsLoaded = 0;  // nothing of this run reaches the store
+    bSettingsLoaded = 0;  // nothing more of this run reaches the store
     wintest::DestroyMainWindow(hWnd);
+    wintest::DeleteSettingsKey();  // what the sheet's OK saved
     SetSoundCalls(nullptr, nullptr);
     PlaySoundA(nullptr, nullptr, 0);
     DeleteFileA(szWave);
