@@ -75,10 +75,15 @@ const CreditRow StaffCredits[] = {
     {nullptr, nullptr},
 };
 
-int LayOutCredits(int nLineHeight, CreditLine *pLines, int nMaxLines)
+int CreditScaled(int nLength, int nDpi)
+{
+    return static_cast<int>(static_cast<long long>(nLength) * (nDpi > 0 ? nDpi : 96) / 96);
+}
+
+int LayOutCredits(int nLineHeight, CreditLine *pLines, int nMaxLines, int nDpi)
 {
     int nLines = 0;
-    int y = kCreditTop;
+    int y = CreditScaled(kCreditTop, nDpi);
     for (const CreditRow *pRow = StaffCredits; pRow->pszLeft != nullptr; ++pRow) {
         if (pRow->pszLeft[0] == '\t') {
             y += nLineHeight / 2;
@@ -92,9 +97,9 @@ int LayOutCredits(int nLineHeight, CreditLine *pLines, int nMaxLines)
     return nLines;
 }
 
-int CreditRightX(int cxClient)
+int CreditRightX(int cxClient, int nDpi)
 {
-    return kCreditLeftX + cxClient * 40 / 100;
+    return CreditScaled(kCreditLeftX, nDpi) + cxClient * 40 / 100;
 }
 
 int RevealFirstColumn(int y, int nPass)

@@ -34,14 +34,17 @@ struct CreditLine {
     const char *pszRight;
     int y;
 };
+// The margins at 96 DPI; the box scales them with its DPI, as its font and size scale.
 constexpr int kCreditTop = 10;
 constexpr int kCreditLeftX = 20;
 constexpr int kMaxCreditLines = 16;
-// Lays out the rows that draw; a row opening with a tab only adds half a line.
-// Returns how many lines it filled in (at most nMaxLines).
-int LayOutCredits(int nLineHeight, CreditLine *pLines, int nMaxLines);
-// The second column starts at 40 % of the client width, plus the margin.
-int CreditRightX(int cxClient);
+// A length of 96 DPI at nDpi.
+int CreditScaled(int nLength, int nDpi);
+// Lays out the rows that draw, from the top margin at nDpi; a row opening with a tab only
+// adds half a line. Returns how many lines it filled in (at most nMaxLines).
+int LayOutCredits(int nLineHeight, CreditLine *pLines, int nMaxLines, int nDpi = 96);
+// The second column starts at 40 % of the client width, plus the margin at nDpi.
+int CreditRightX(int cxClient, int nDpi = 96);
 
 // The reveal: pass n copies the pixels with (x - y) mod 7 == n; seven passes copy all.
 constexpr int kRevealPasses = 7;

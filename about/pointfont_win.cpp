@@ -3,20 +3,20 @@
 
 #include <cstdlib>
 
-HFONT CreateFontByPoints(HDC hdc, int nPointTenths, LPCSTR pszFaceName)
+HFONT CreateFontByPoints(HDC hdc, int nPointTenths, LPCSTR pszFaceName, int nDpi)
 {
     LOGFONTA lf = {};
     lf.lfHeight = nPointTenths;
     lf.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(lf.lfFaceName, pszFaceName, LF_FACESIZE);
-    return CreateFontByPointsIndirect(hdc, &lf);
+    return CreateFontByPointsIndirect(hdc, &lf, nDpi);
 }
 
-HFONT CreateFontByPointsIndirect(HDC hdc, const LOGFONTA *plf)
+HFONT CreateFontByPointsIndirect(HDC hdc, const LOGFONTA *plf, int nDpi)
 {
     HDC hdcUsed = hdc != nullptr ? hdc : GetDC(nullptr);
     LOGFONTA lf = *plf;
-    POINT pt[2] = {{0, GetDeviceCaps(hdcUsed, LOGPIXELSY) * lf.lfHeight / 720}, {0, 0}};
+    POINT pt[2] = {{0, (nDpi > 0 ? nDpi : GetDeviceCaps(hdcUsed, LOGPIXELSY)) * lf.lfHeight / 720}, {0, 0}};
     DPtoLP(hdcUsed, pt, 2);
     // Negative: the character height, without internal leading.
     lf.lfHeight = -std::abs(pt[0].y - pt[1].y);

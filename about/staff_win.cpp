@@ -7,6 +7,7 @@
 #include "about/about_text.h"
 #include "about/pointfont_win.h"
 #include "base/dialog_place_win.h"
+#include "base/dpi_win.h"
 #include "base/gdi_scope_win.h"
 #include "res/resource.h"
 
@@ -27,18 +28,20 @@ static void CentreOverOwner(HWND hDlg)
     SetWindowPos(hDlg, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
 }
 
-static void DrawCredits(HDC hdc, int cxClient)
+// At the box's own DPI, so the picture matches the box the system scaled.
+static void DrawCredits(HDC hdc, int cxClient, int nDpi)
 {
-    ScopedGdiObject<HFONT> font(CreateFontByPoints(hdc, 90, "ＭＳ Ｐゴシック"));
+    ScopedGdiObject<HFONT> font(CreateFontByPoints(hdc, 90, "ＭＳ Ｐゴシック", nDpi));
     LOGFONTA lf = {};
     GetObjectA(font, sizeof(lf), &lf);
     ScopedSelectObject selectFont(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     CreditLine lines[kMaxCreditLines];
-    const int nLines = LayOutCredits(std::abs(static_cast<int>(lf.lfHeight)), lines, kMaxCreditLines);
-    const int xRight = CreditRightX(cxClient);
+    const int nLines = LayOutCredits(std::abs(static_cast<int>(lf.lfHeight)), lines, kMaxCreditLines, nDpi);
+    const int xLeft = CreditScaled(kCreditLeftX, nDpi);
+    const int xRight = CreditRightX(cxClient, nDpi);
     for (int i = 0; i < nLines; ++i) {
-        TextOutA(hdc, kCreditLeftX, lines[i].y, lines[i].pszLeft, lstrlenA(lines[i].pszLeft));
+        TextOutA(hdc, xLeft, lines[i].y, lines[i].pszLeft, lstrlenA(lines[i].pszLeft));
         TextOutA(hdc, xRight, lines[i].y, lines[i].pszRight, lstrlenA(lines[i].pszRight));
     }
 }
@@ -55,7 +58,7 @@ static int BuildStaffPicture(HWND hDlg)
     if (!bMade)
         return 0;
     FillRect(StaffBox.picture.hdc, &rc, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    DrawCredits(StaffBox.picture.hdc, rc.right);
+    DrawCredits(StaffBox.picture.hdc, rc.right, GetWindowDpi(hDlg));
     return 1;
 }
 

@@ -5,11 +5,13 @@
 #include <ctime>
 
 #include "about/about_win.h"
+#include "app/placement.h"
 #include "app/placement_win.h"
 #include "app/tray_win.h"
 #include "app/window_rules.h"
 #include "base/appinfo_win.h"
 #include "base/clock_win.h"
+#include "base/dpi_win.h"
 #include "chime/chime_win.h"
 #include "chime/random.h"
 #include "render/canvas_win.h"
@@ -39,6 +41,7 @@ static LRESULT OnCreate(HWND hWnd)
         return -1;
     }
     nBlinkStep = -1;
+    SetWindowDpi(GetWindowDpi(hWnd));
     uTaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     SetTrayIcon(hWnd, TRUE);
     return 0;
@@ -67,18 +70,23 @@ static void OnPaint(HWND hWnd)
     EndPaint(hWnd, &ps);
 }
 
-// Every tick checks the time signal and places the window, as every tick's paint once did;
-// the window is repainted only when what it shows has changed.
+// Every tick checks the time signal and places the window, as every tick's paint once did.
+// The window is drawn only when what it shows has changed, and then straight into its DC:
+// invalidating it and answering WM_PAINT would cost seven round trips to Wine's server.
 static void OnTick(HWND hWnd)
 {
     SYSTEMTIME st;
     ReadLocalTime(&st);
-    // First, so a character changed by the rotation is drawn by this same tick's paint.
+    // First, so a character changed by the rotation is drawn by this same tick.
     CheckTimeSignal(st);
-    if (IsPictureOutdated(st))
-        Repaint(hWnd);  // the paint places the window
-    else
-        PlaceWindow(hWnd);
+    PlaceWindow(hWnd);
+    if (!IsPictureOutdated(st))
+        return;
+    HDC hdc = GetDC(hWnd);
+    if (hdc) {
+        PaintWindow(hWnd, hdc);
+        ReleaseDC(hWnd, hdc);
+    }
 }
 
 static void OnTimer(HWND hWnd, WPARAM wParam)
@@ -197,6 +205,26 @@ static LRESULT OnCommand(HWND hWnd, WORD wId)
     }
 }
 
+// The window went to a monitor of another scale, or the user changed the scale. The
+// placement rules give the new rectangle, not the one the system suggests: the character
+// keeps its place, or, during a drag, the point under the pointer stays under it.
+static void OnDpiChanged(HWND hWnd, WORD wDpi)
+{
+    const int32_t nOldScale = nWindowScale;
+    SetWindowDpi(wDpi);
+    PlaceWindow(hWnd);
+    if (nWindowScale != nOldScale) {
+        if (bDragging) {
+            ptDragOffset.x = ptDragOffset.x * nWindowScale / nOldScale;
+            ptDragOffset.y = ptDragOffset.y * nWindowScale / nOldScale;
+        } else if (Settings.nWindowPos == kWindowPosFree) {
+            KeepCharacterOnRescale(nOldScale, nWindowScale);
+            PlaceWindow(hWnd);
+        }
+    }
+    Repaint(hWnd);
+}
+
 static void OnTaskbarCreated(HWND hWnd)
 {
     if (!Settings.bTaskTrayNoIcon)
@@ -236,6 +264,7 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED: DragCaptureLost(hWnd, reinterpret_cast<HWND>(lParam)); return 0;
     case WM_TRAYNOTIFY: OnTrayNotify(hWnd, wParam, lParam); return 0;
     case WM_DISPLAYCHANGE: PlaceWindowOnNewLayout(hWnd); return 0;
+    case WM_DPICHANGED: OnDpiChanged(hWnd, LOWORD(wParam)); return 0;
     case WM_SETTINGCHANGE:
         if (wParam == SPI_SETWORKAREA)
             PlaceWindowOnNewLayout(hWnd);

@@ -24,11 +24,24 @@ int32_t OriginKeepingExtent(int32_t origin, int32_t extent)
 
 }  // namespace
 
-PlacePoint CalcWindowSize(int32_t bStatus, int32_t nCalendarPos)
+PlacePoint CalcWindowSize(int32_t bStatus, int32_t nCalendarPos, int32_t nScale)
 {
     // The painter's layout decides, so an unknown code is sized as it is drawn.
     const PanelLayout layout = LayoutPanels(bStatus, nCalendarPos);
-    return {layout.cxClient, layout.cyClient};
+    return {layout.cxClient * nScale, layout.cyClient * nScale};
+}
+
+int32_t WindowScale(int32_t nDpi, PlacePoint size, const PlaceRect &monitor)
+{
+    constexpr int32_t kBaseDpi = 96;
+    int64_t scale = (static_cast<int64_t>(nDpi < kBaseDpi ? kBaseDpi : nDpi) + kBaseDpi / 2) / kBaseDpi;
+    const int64_t cx = static_cast<int64_t>(monitor.right) - monitor.left;
+    const int64_t cy = static_cast<int64_t>(monitor.bottom) - monitor.top;
+    if (size.x > 0 && cx / size.x < scale)
+        scale = cx / size.x;
+    if (size.y > 0 && cy / size.y < scale)
+        scale = cy / size.y;
+    return scale < 1 ? 1 : static_cast<int32_t>(scale);
 }
 
 PlaceRect AreaBesideTaskbar(uintptr_t nFound, const PlaceRect &taskbar, int32_t cxScreen, int32_t cyScreen)
@@ -51,9 +64,9 @@ PlaceRect AreaBesideTaskbarOn(uintptr_t nFound, const PlaceRect &taskbar, const 
     return {t.right, m.top, m.right, m.bottom};
 }
 
-PlaceRect CalcPlacementRect(const SettingsRecord &settings, const PlaceRect &area)
+PlaceRect CalcPlacementRect(const SettingsRecord &settings, const PlaceRect &area, int32_t nScale)
 {
-    const PlacePoint size = CalcWindowSize(settings.bStatus, settings.nCalendarPos);
+    const PlacePoint size = CalcWindowSize(settings.bStatus, settings.nCalendarPos, nScale);
     int32_t x = settings.nWindowX;
     int32_t y = settings.nWindowY;
     switch (settings.nWindowPos) {

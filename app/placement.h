@@ -17,8 +17,15 @@ enum WindowPosMode {
 };
 
 
-// The window's width and height for the page state and side.
-PlacePoint CalcWindowSize(int32_t bStatus, int32_t nCalendarPos);
+// The window's width and height for the page state and side, every picture pixel an
+// nScale x nScale block.
+PlacePoint CalcWindowSize(int32_t bStatus, int32_t nCalendarPos, int32_t nScale = 1);
+
+// The scale of the gadget on a display of nDpi dots per inch: (dpi + 48) / 96, so 96 and 120
+// give 1, 144 to 192 give 2, 240 and 288 give 3. A DPI of 0 or below 96 counts as 96. The scale
+// is the largest, up to that, at which a window of size (at scale 1) fits the monitor, and never
+// below 1.
+int32_t WindowScale(int32_t nDpi, PlacePoint size, const PlaceRect &monitor);
 
 // The screen beside the taskbar. nFound is what the taskbar query returned and
 // taskbar its rectangle; without a usable answer the whole screen is the area.
@@ -28,7 +35,7 @@ PlaceRect AreaBesideTaskbarOn(uintptr_t nFound, const PlaceRect &taskbar, const 
 
 // Size from the page, position from the mode: the corner modes put the area's
 // corner point itself at the window's top-left; the fit pulls it in afterwards.
-PlaceRect CalcPlacementRect(const SettingsRecord &settings, const PlaceRect &area);
+PlaceRect CalcPlacementRect(const SettingsRecord &settings, const PlaceRect &area, int32_t nScale = 1);
 
 // The same rectangle, shifted into the area; a rectangle larger than the area
 // ends with its right and bottom edges on the area's.

@@ -22,6 +22,8 @@ MonitorLayout layoutKept;
 bool bLayoutKept;
 // Asked again while no taskbar answers, as a shell still starting gives none yet.
 TaskbarAnswer taskbarKept;
+// The DPI of the window's monitor: read when the window is made, then told by WM_DPICHANGED.
+int32_t nWindowDpi = 96;
 
 }  // namespace
 
@@ -111,11 +113,21 @@ static PlaceRect MoveAreaFor(const PlaceRect &rcWindow)
                       TaskbarIfAway());
 }
 
+void SetWindowDpi(int32_t nDpi)
+{
+    nWindowDpi = nDpi;
+}
+
 RECT CalcWindowRect(HWND)
 {
     // Outside the corner modes the area plays no part: this is the window at the stored position.
-    const PlaceRect rcStored = CalcPlacementRect(Settings, {});
-    return ToRect(CalcPlacementRect(Settings, MoveAreaFor(rcStored)));
+    const PlaceRect rcStored = CalcPlacementRect(Settings, {}, nWindowScale);
+    // The scale is settled here, with the size: it is the largest the window's monitor holds.
+    const MonitorLayout &layout = KnownLayout();
+    const int iMonitor = MonitorForPlacement(Settings, layout, rcStored);
+    nWindowScale = WindowScale(nWindowDpi, CalcWindowSize(Settings.bStatus, Settings.nCalendarPos),
+                               layout.aMonitors[iMonitor].rcMonitor);
+    return ToRect(CalcPlacementRect(Settings, MoveAreaFor(rcStored), nWindowScale));
 }
 
 void FitRectToArea(HWND, RECT *prc)

@@ -25,7 +25,11 @@ void SetTrayIcon(HWND hWnd, BOOL bShow)
     }
     nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     nid.uCallbackMessage = WM_TRAYNOTIFY;
-    nid.hIcon = LoadIconA(AppInfo.hInstance, MAKEINTRESOURCEA(IDI_VESPIN));
+    // At the tray's own size, so the shell need not shrink the 32 x 32 picture itself; shared,
+    // so loading it again makes no new icon.
+    nid.hIcon = static_cast<HICON>(LoadImageA(AppInfo.hInstance, MAKEINTRESOURCEA(IDI_VESPIN), IMAGE_ICON,
+                                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                              LR_SHARED));
     lstrcpynA(nid.szTip, AppInfo.lpszTitle, kTipLength);
     Shell_NotifyIconA(NIM_ADD, &nid);
 }

@@ -82,11 +82,13 @@ target_precompile_headers(vespin_wintests PRIVATE <windows.h> <gtest/gtest.h>)
 gtest_discover_tests(vespin_wintests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                      PROPERTIES RUN_SERIAL TRUE LABELS wine ENVIRONMENT "WINEDEBUG=-all,warn+heap"
                                 FAIL_REGULAR_EXPRESSION ":warn:heap:")
-# The page fit once more at 144 DPI, in a copy of the prefix set to that scale.
+# The page fit once more at 144 and 192 DPI, each in a copy of the prefix set to that scale.
 set(fit_test PropertySheetTest.EveryControlOfEveryPageLiesInsideThePageArea)
-add_test(NAME ${fit_test}.At144Dpi
-         COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-dpi-run.sh 144 $<TARGET_FILE:vespin_wintests> --gtest_filter=${fit_test})
-set_tests_properties(${fit_test}.At144Dpi PROPERTIES RUN_SERIAL TRUE LABELS wine ENVIRONMENT VESPIN_EXPECT_DPI=144)
+foreach(dpi 144 192)
+  add_test(NAME ${fit_test}.At${dpi}Dpi
+           COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-dpi-run.sh ${dpi} $<TARGET_FILE:vespin_wintests> --gtest_filter=${fit_test})
+  set_tests_properties(${fit_test}.At${dpi}Dpi PROPERTIES RUN_SERIAL TRUE LABELS wine ENVIRONMENT VESPIN_EXPECT_DPI=${dpi})
+endforeach()
 
 # End-to-end tests: drive the real vespin.exe from outside, as a user would.
 file(GLOB e2e_tests CONFIGURE_DEPENDS tests/e2e/*.cpp tests/common/*.cpp)
@@ -95,5 +97,10 @@ target_link_options(vespin_e2e PRIVATE ${test_checks})
 target_link_libraries(vespin_e2e PRIVATE vespin_core_checked gtest ${win_libraries})
 target_precompile_headers(vespin_e2e REUSE_FROM vespin_wintests)
 add_dependencies(vespin_e2e vespin)
-gtest_discover_tests(vespin_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+# The gadget at 192 DPI runs only in a prefix at that scale.
+set(scale_test DisplayScaleAt192Dpi.*)
+gtest_discover_tests(vespin_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_FILTER -${scale_test}
                      PROPERTIES RUN_SERIAL TRUE LABELS "wine;e2e")
+add_test(NAME DisplayScaleAt192Dpi
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-dpi-run.sh 192 $<TARGET_FILE:vespin_e2e> --gtest_filter=${scale_test})
+set_tests_properties(DisplayScaleAt192Dpi PROPERTIES RUN_SERIAL TRUE LABELS "wine;e2e")

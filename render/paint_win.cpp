@@ -56,6 +56,21 @@ void DrawCalendarPageTime(const Canvas &canvas, const RECT &rcPage, const SYSTEM
     DrawCalendarTime(canvas.picture.hdc, &rcPage, st.wHour, st.wMinute, st.wSecond);
 }
 
+// The picture is composed at 1x and enlarged here, at the one blit, to the window's scale:
+// each pixel an s x s block, never smoothed, so the pixel art stays crisp.
+void ShowPicture(const Canvas &canvas, HDC hdc, const PanelLayout &layout, const RECT &rcClient)
+{
+    const int sx = rcClient.right / layout.cxClient, sy = rcClient.bottom / layout.cyClient;
+    const int s = sx < sy ? sx : sy;
+    if (s <= 1) {
+        BitBlt(hdc, 0, 0, rcClient.right, rcClient.bottom, canvas.picture.hdc, 0, 0, SRCCOPY);
+        return;
+    }
+    SetStretchBltMode(hdc, COLORONCOLOR);
+    StretchBlt(hdc, 0, 0, layout.cxClient * s, layout.cyClient * s, canvas.picture.hdc, 0, 0, layout.cxClient,
+               layout.cyClient, SRCCOPY);
+}
+
 }  // namespace
 
 void PaintWindow(HWND hWnd, HDC hdc)
@@ -86,7 +101,7 @@ void PaintWindow(HWND hWnd, HDC hdc)
         DrawCalendarPageTime(*pCanvas, rcPage, st);
     pCanvas->drawn = key;
     pCanvas->bDrawn = true;
-    BitBlt(hdc, 0, 0, rcClient.right, rcClient.bottom, pCanvas->picture.hdc, 0, 0, SRCCOPY);
+    ShowPicture(*pCanvas, hdc, key.layout, rcClient);
 }
 
 bool IsPictureOutdated(const SYSTEMTIME &st)

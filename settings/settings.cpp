@@ -67,12 +67,13 @@ static int32_t AddWrapped(int32_t value, int32_t delta)
     return static_cast<int32_t>(static_cast<uint32_t>(value) + static_cast<uint32_t>(delta));
 }
 
-void ShiftOriginForPage(int32_t nCalendarPos, int32_t nSign, int32_t *pnWindowX, int32_t *pnWindowY)
+void ShiftOriginForPage(int32_t nCalendarPos, int32_t nSign, int32_t *pnWindowX, int32_t *pnWindowY,
+                        int32_t nScale)
 {
     if (nCalendarPos == 0)
-        *pnWindowY = AddWrapped(*pnWindowY, nSign * kPanelHeight);
+        *pnWindowY = AddWrapped(*pnWindowY, nSign * kPanelHeight * nScale);
     else if (nCalendarPos == 3)
-        *pnWindowX = AddWrapped(*pnWindowX, nSign * kPanelWidth);
+        *pnWindowX = AddWrapped(*pnWindowX, nSign * kPanelWidth * nScale);
 }
 
 static void Clamp(int32_t *pValue, int32_t nLow, int32_t nHigh)

@@ -87,9 +87,11 @@ inline int32_t CharacterInRange(int32_t nDrawChara)
 
 // Moves a stored window origin as the page opens (nSign -1) or closes (+1), so the
 // character keeps its place on screen: by a page height for the page above (0), a page
-// width for the page on the left (3), not at all for any other code. Wraps as 32-bit
-// Windows arithmetic does: stored positions may hold anything.
-void ShiftOriginForPage(int32_t nCalendarPos, int32_t nSign, int32_t *pnWindowX, int32_t *pnWindowY);
+// width for the page on the left (3), not at all for any other code; at display scale
+// nScale, by that many times as far. Wraps as 32-bit Windows arithmetic does: stored
+// positions may hold anything.
+void ShiftOriginForPage(int32_t nCalendarPos, int32_t nSign, int32_t *pnWindowX, int32_t *pnWindowY,
+                        int32_t nScale = 1);
 
 // Everything zero or empty, then the few fields whose default is not.
 void SetDefaultSettings(SettingsRecord *pRec);

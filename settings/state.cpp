@@ -4,6 +4,7 @@
 unsigned int uTimer1;
 unsigned int uTimer2;
 int nBlinkStep;
+int32_t nWindowScale = 1;
 int bDragging;
 IntPoint ptDragOffset;
 IntPoint ptDragStart;

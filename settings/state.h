@@ -11,6 +11,8 @@ struct IntPoint {
 extern unsigned int uTimer1;
 extern unsigned int uTimer2;
 extern int nBlinkStep;  // -1 idle, 0..4 during a blink
+// The window's display scale: every picture pixel is shown as an nWindowScale-square block.
+extern int32_t nWindowScale;
 extern int bDragging;
 extern IntPoint ptDragOffset;
 extern IntPoint ptDragStart;

@@ -13,13 +13,13 @@ unsigned char FoldAscii(unsigned char c)
 
 }  // namespace
 
-void MoveCalendarPage(SettingsRecord *pRec, int32_t nPos)
+void MoveCalendarPage(SettingsRecord *pRec, int32_t nPos, int32_t nScale)
 {
     if (pRec->bStatus)
-        ShiftOriginForPage(pRec->nCalendarPos, 1, &pRec->nWindowX, &pRec->nWindowY);
+        ShiftOriginForPage(pRec->nCalendarPos, 1, &pRec->nWindowX, &pRec->nWindowY, nScale);
     pRec->nCalendarPos = nPos;
     if (pRec->bStatus)
-        ShiftOriginForPage(pRec->nCalendarPos, -1, &pRec->nWindowX, &pRec->nWindowY);
+        ShiftOriginForPage(pRec->nCalendarPos, -1, &pRec->nWindowX, &pRec->nWindowY, nScale);
 }
 
 bool FaceBeginsWith(const char *pszText, const char *pszStart)

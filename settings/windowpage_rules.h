@@ -10,8 +10,8 @@ struct SettingsRecord;
 constexpr unsigned long kTrueTypeFontBit = 4;
 
 // Sets the calendar position; while the page is shown, the stored origin moves
-// so that the character panel keeps its place on screen.
-void MoveCalendarPage(SettingsRecord *pRec, int32_t nPos);
+// so that the character panel keeps its place on screen at display scale nScale.
+void MoveCalendarPage(SettingsRecord *pRec, int32_t nPos, int32_t nScale = 1);
 
 // A list answers -1 when nothing is selected; only an entry of the list may be stored.
 bool IsListChoice(long nSel, int nCount);

@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "settings/pages_win.h"
 #include "settings/settings.h"
+#include "settings/state.h"
 #include "settings/windowpage_rules.h"
 
 WindowPageActions WindowPageHost;
@@ -69,7 +70,7 @@ void OnCalendarPos(HWND hDlg)
     const long nSel = ListChoice(hDlg, IDC_CALENDARPOS);
     if (nSel < 0)
         return;
-    MoveCalendarPage(&Settings, nSel);
+    MoveCalendarPage(&Settings, nSel, nWindowScale);
     PlaceMainWindow(hDlg);
 }
 

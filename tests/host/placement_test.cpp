@@ -28,6 +28,32 @@ TEST(WindowSize, FollowsPageStateAndSide)
         EXPECT_EQ(P(CalcWindowSize(c.bStatus, c.nCalendarPos)), c.size) << c.bStatus << "/" << c.nCalendarPos;
 }
 
+// The monitor 1024 x 768; the window's size at scale 1 decides what fits.
+TEST(DisplayScale, WholeStepsFromTheDpiNoLargerThanTheMonitorHolds)
+{
+    const PlaceRect xga = {0, 0, 1024, 768}, small = {0, 0, 300, 200}, empty = {50, 50, 50, 50};
+    const struct { int32_t dpi; PlacePoint size; PlaceRect monitor; int32_t scale; } cases[] = {
+        {0, {240, 160}, xga, 1},   {-192, {240, 160}, xga, 1}, {72, {240, 160}, xga, 1},
+        {96, {240, 160}, xga, 1},  {120, {240, 160}, xga, 1},  {143, {240, 160}, xga, 1},
+        {144, {240, 160}, xga, 2}, {168, {240, 160}, xga, 2},  {192, {240, 160}, xga, 2},
+        {240, {240, 160}, xga, 3}, {288, {240, 160}, xga, 3},  {480, {240, 160}, xga, 4},
+        {480, {120, 320}, xga, 2}, {kMax, {240, 160}, xga, 4}, {192, {240, 160}, small, 1},
+        {192, {240, 160}, empty, 1},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(WindowScale(c.dpi, c.size, c.monitor), c.scale) << c.dpi << " " << c.size.x << "x" << c.size.y;
+
+    // At 2x: the window, the bottom-right corner, and the page's shift of the stored origin.
+    EXPECT_EQ(P(CalcWindowSize(1, 1, 2)), (Point{480, 320}));
+    SettingsRecord s = {};
+    s.nWindowPos = 4, s.bStatus = 1, s.nCalendarPos = 1;
+    EXPECT_EQ(R(FitRectIntoArea(CalcPlacementRect(s, xga, 2), xga)), (Rect{544, 448, 1024, 768}));
+    int32_t x = 500, y = 400;
+    ShiftOriginForPage(3, -1, &x, &y, 2);
+    ShiftOriginForPage(0, -1, &x, &y, 2);
+    EXPECT_EQ((Point{x, y}), (Point{260, 80}));
+}
+
 // The area sits away from the origin, so every corner must come from its edges.
 TEST(Placement, CornerModesTakeTheAreasCornersOtherModesThePositionPulledIn)
 {

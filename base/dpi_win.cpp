@@ -1,0 +1,17 @@
+// The window's DPI, asked of user32 by name so the program still starts where the call is missing.
+#include "base/dpi_win.h"
+
+using DpiForWindowCall = UINT(WINAPI *)(HWND hWnd);
+
+int GetWindowDpi(HWND hWnd)
+{
+    static const DpiForWindowCall pfnDpiForWindow = reinterpret_cast<DpiForWindowCall>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    int nDpi = hWnd && pfnDpiForWindow ? static_cast<int>(pfnDpiForWindow(hWnd)) : 0;
+    if (nDpi <= 0) {
+        HDC hdc = GetDC(nullptr);
+        nDpi = GetDeviceCaps(hdc, LOGPIXELSX);
+        ReleaseDC(nullptr, hdc);
+    }
+    return nDpi > 0 ? nDpi : 96;
+}
