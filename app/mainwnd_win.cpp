@@ -84,7 +84,7 @@ static void OnTick(HWND hWnd)
         return;
     HDC hdc = GetDC(hWnd);
     if (hdc) {
-        PaintWindow(hWnd, hdc);
+        PaintWindowChanges(hWnd, hdc);
         ReleaseDC(hWnd, hdc);
     }
 }

@@ -62,14 +62,24 @@ include(GoogleTest)
 # The tests build the program's code again with the checks MinGW has and the shipped exe goes
 # without: undefined behaviour traps at once (there is no sanitizer runtime; GCC 12 spells
 # -fsanitize-trap=all this way), stack canaries. The tests' own code goes without: checking it
-# would double its build time and find nothing in the program.
-set(test_checks -fsanitize=undefined -fsanitize-undefined-trap-on-error -fstack-protector-strong)
-add_library(vespin_core_checked STATIC ${pure_sources})
-add_library(vespin_win_checked STATIC ${win_sources})
-target_include_directories(vespin_core_checked PUBLIC ${CMAKE_SOURCE_DIR} ${VESPIN_GENERATED_DIR})
-target_compile_options(vespin_core_checked PRIVATE ${product_options} ${test_checks})
-target_compile_options(vespin_win_checked PRIVATE ${product_options} ${test_checks})
-target_link_libraries(vespin_win_checked PUBLIC vespin_core_checked ${win_libraries})
+# would double its build time and find nothing in the program. The benchmark turns the checks
+# off, so that it times the code as shipped.
+option(VESPIN_TEST_CHECKS "Win32 tests run the program's code built with traps and canaries" ON)
+if(VESPIN_TEST_CHECKS)
+  set(test_checks -fsanitize=undefined -fsanitize-undefined-trap-on-error -fstack-protector-strong)
+  add_library(vespin_core_checked STATIC ${pure_sources})
+  add_library(vespin_win_checked STATIC ${win_sources})
+  target_include_directories(vespin_core_checked PUBLIC ${CMAKE_SOURCE_DIR} ${VESPIN_GENERATED_DIR})
+  target_compile_options(vespin_core_checked PRIVATE ${product_options} ${test_checks})
+  target_compile_options(vespin_win_checked PRIVATE ${product_options} ${test_checks})
+  target_link_libraries(vespin_win_checked PUBLIC vespin_core_checked ${win_libraries})
+  set(tested_core vespin_core_checked)
+  set(tested_win vespin_win_checked)
+else()
+  set(test_checks)
+  set(tested_core vespin_core)
+  set(tested_win vespin_win)
+endif()
 
 # In-process tests of the Win32 layer; the resources are linked in so bitmaps,
 # menus and dialogs load from the test module as they do from vespin.exe.
@@ -77,7 +87,7 @@ target_link_libraries(vespin_win_checked PUBLIC vespin_core_checked ${win_librar
 file(GLOB win_tests CONFIGURE_DEPENDS tests/win/*.cpp tests/common/*.cpp)
 add_executable(vespin_wintests ${win_tests} ${resource_script})
 target_link_options(vespin_wintests PRIVATE ${test_checks})
-target_link_libraries(vespin_wintests PRIVATE vespin_win_checked gtest)
+target_link_libraries(vespin_wintests PRIVATE ${tested_win} gtest)
 target_precompile_headers(vespin_wintests PRIVATE <windows.h> <gtest/gtest.h>)
 gtest_discover_tests(vespin_wintests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                      PROPERTIES RUN_SERIAL TRUE LABELS wine ENVIRONMENT "WINEDEBUG=-all,warn+heap"
@@ -94,7 +104,7 @@ endforeach()
 file(GLOB e2e_tests CONFIGURE_DEPENDS tests/e2e/*.cpp tests/common/*.cpp)
 add_executable(vespin_e2e ${e2e_tests})
 target_link_options(vespin_e2e PRIVATE ${test_checks})
-target_link_libraries(vespin_e2e PRIVATE vespin_core_checked gtest ${win_libraries})
+target_link_libraries(vespin_e2e PRIVATE ${tested_core} gtest ${win_libraries})
 target_precompile_headers(vespin_e2e REUSE_FROM vespin_wintests)
 add_dependencies(vespin_e2e vespin)
 # The gadget at 192 DPI runs only in a prefix at that scale.

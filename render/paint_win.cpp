@@ -56,52 +56,108 @@ void DrawCalendarPageTime(const Canvas &canvas, const RECT &rcPage, const SYSTEM
     DrawCalendarTime(canvas.picture.hdc, &rcPage, st.wHour, st.wMinute, st.wSecond);
 }
 
-// The picture is composed at 1x and enlarged here, at the one blit, to the window's scale:
-// each pixel an s x s block, never smoothed, so the pixel art stays crisp.
-void ShowPicture(const Canvas &canvas, HDC hdc, const PanelLayout &layout, const RECT &rcClient)
+// Brings the kept picture up to date for the time st, drawing again only the parts whose key
+// changed. Returns the part of the picture that changed, empty when nothing did.
+RECT UpdatePicture(Canvas &canvas, const PictureKey &key, const SYSTEMTIME &st)
+{
+    const PanelLayout &layout = key.layout;
+    const bool bAll = !canvas.bDrawn || !SameLayout(key, canvas.drawn);
+    RECT rcChanged = {};
+    if (bAll) {
+        // A part that cannot be drawn shows white rather than what an earlier paint left.
+        const RECT rcPicture = {0, 0, 2 * kPanelWidth, 2 * kPanelHeight};
+        FillRect(canvas.picture.hdc, &rcPicture, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        rcChanged = {0, 0, layout.cxClient, layout.cyClient};
+    }
+    if (bAll || !SamePanel(key, canvas.drawn)) {
+        DrawCharacterPanel(canvas.picture.hdc, st);
+        const RECT rcPanel = {layout.xPanel, layout.yPanel, layout.xPanel + kPanelWidth, layout.yPanel + kPanelHeight};
+        UnionRect(&rcChanged, &rcChanged, &rcPanel);
+    }
+    const RECT rcPage = {layout.xPage, layout.yPage, layout.xPage + kPanelWidth, layout.yPage + kPanelHeight};
+    if (Settings.bStatus && (bAll || !SamePageDay(key, canvas.drawn))) {
+        DrawCalendarPage(canvas, rcPage, st);
+        UnionRect(&rcChanged, &rcChanged, &rcPage);
+    } else if (Settings.bStatus && !SamePage(key, canvas.drawn)) {
+        DrawCalendarPageTime(canvas, rcPage, st);
+        const RECT rcBand = CalendarTimeBand(&rcPage);
+        UnionRect(&rcChanged, &rcChanged, &rcBand);
+    }
+    canvas.drawn = key;
+    canvas.bDrawn = true;
+    return rcChanged;
+}
+
+// The window shows the picture at a whole-number scale: the client's size over the layout's.
+int WindowScaleOf(const PanelLayout &layout, const RECT &rcClient)
 {
     const int sx = rcClient.right / layout.cxClient, sy = rcClient.bottom / layout.cyClient;
     const int s = sx < sy ? sx : sy;
-    if (s <= 1) {
-        BitBlt(hdc, 0, 0, rcClient.right, rcClient.bottom, canvas.picture.hdc, 0, 0, SRCCOPY);
+    return s > 1 ? s : 1;
+}
+
+// Copies the part rc of the picture to hdc, enlarged at this one blit to the window's scale s:
+// each pixel an s x s block, never smoothed, so the pixel art stays crisp. Only what rc covers
+// of the client (at scale 1) is copied.
+void ShowPicture(const Canvas &canvas, HDC hdc, RECT rc, const RECT &rcClient, int s)
+{
+    const RECT rcShown = {0, 0, rcClient.right / s, rcClient.bottom / s};
+    if (!IntersectRect(&rc, &rc, &rcShown))
+        return;
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    if (s == 1) {
+        BitBlt(hdc, rc.left, rc.top, cx, cy, canvas.picture.hdc, rc.left, rc.top, SRCCOPY);
         return;
     }
     SetStretchBltMode(hdc, COLORONCOLOR);
-    StretchBlt(hdc, 0, 0, layout.cxClient * s, layout.cyClient * s, canvas.picture.hdc, 0, 0, layout.cxClient,
-               layout.cyClient, SRCCOPY);
+    StretchBlt(hdc, rc.left * s, rc.top * s, cx * s, cy * s, canvas.picture.hdc, rc.left, rc.top, cx, cy, SRCCOPY);
+}
+
+// The kept picture, brought up to date for the time now, and what the window needs to show it.
+struct Prepared {
+    Canvas *pCanvas;
+    RECT rcChanged;
+    RECT rcClient;
+    int nScale;
+};
+
+bool Prepare(HWND hWnd, HDC hdc, Prepared *p)
+{
+    // One reading of the clock for the panel and the page, so they never disagree.
+    SYSTEMTIME st;
+    ReadLocalTime(&st);
+    GetClientRect(hWnd, &p->rcClient);
+    // Without the kept images the window keeps what it shows; the next paint tries again.
+    p->pCanvas = GetCanvas(hdc);
+    if (!p->pCanvas || p->rcClient.right <= 0 || p->rcClient.bottom <= 0)
+        return false;
+    const PictureKey key = KeyFor(st);
+    p->rcChanged = UpdatePicture(*p->pCanvas, key, st);
+    p->nScale = WindowScaleOf(key.layout, p->rcClient);
+    return true;
 }
 
 }  // namespace
 
 void PaintWindow(HWND hWnd, HDC hdc)
 {
-    // One reading of the clock for the panel and the page, so they never disagree.
-    SYSTEMTIME st;
-    ReadLocalTime(&st);
-    RECT rcClient;
-    GetClientRect(hWnd, &rcClient);
-    // Without the kept images the window keeps what it shows; the next paint tries again.
-    Canvas *pCanvas = GetCanvas(hdc);
-    if (!pCanvas || rcClient.right <= 0 || rcClient.bottom <= 0)
+    Prepared p;
+    if (!Prepare(hWnd, hdc, &p))
         return;
-    const PictureKey key = KeyFor(st);
-    const bool bAll = !pCanvas->bDrawn || !SameLayout(key, pCanvas->drawn);
-    if (bAll) {
-        // A part that cannot be drawn shows white rather than what an earlier paint left.
-        const RECT rcAll = {0, 0, 2 * kPanelWidth, 2 * kPanelHeight};
-        FillRect(pCanvas->picture.hdc, &rcAll, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    }
-    if (bAll || !SamePanel(key, pCanvas->drawn))
-        DrawCharacterPanel(pCanvas->picture.hdc, st);
-    const RECT rcPage = {key.layout.xPage, key.layout.yPage, key.layout.xPage + kPanelWidth,
-                         key.layout.yPage + kPanelHeight};
-    if (Settings.bStatus && (bAll || !SamePageDay(key, pCanvas->drawn)))
-        DrawCalendarPage(*pCanvas, rcPage, st);
-    else if (Settings.bStatus && !SamePage(key, pCanvas->drawn))
-        DrawCalendarPageTime(*pCanvas, rcPage, st);
-    pCanvas->drawn = key;
-    pCanvas->bDrawn = true;
-    ShowPicture(*pCanvas, hdc, key.layout, rcClient);
+    // All the system asks for: its clip box, in picture pixels rounded outwards.
+    RECT rcClip;
+    if (GetClipBox(hdc, &rcClip) == ERROR)
+        rcClip = p.rcClient;
+    const int s = p.nScale;
+    const RECT rc = {rcClip.left / s, rcClip.top / s, (rcClip.right + s - 1) / s, (rcClip.bottom + s - 1) / s};
+    ShowPicture(*p.pCanvas, hdc, rc, p.rcClient, s);
+}
+
+void PaintWindowChanges(HWND hWnd, HDC hdc)
+{
+    Prepared p;
+    if (Prepare(hWnd, hdc, &p))
+        ShowPicture(*p.pCanvas, hdc, p.rcChanged, p.rcClient, p.nScale);
 }
 
 bool IsPictureOutdated(const SYSTEMTIME &st)

@@ -33,6 +33,15 @@ protected:
         ReleaseDC(hWnd_, hdc);
         return Pixels(image, 0, 0, cx, cy);
     }
+    // How many pixels of a 480 x 320 picture differ from the 240 x 160 one's pixel they enlarge.
+    static size_t BlocksUnlike(const std::vector<uint32_t> &two, const std::vector<uint32_t> &one)
+    {
+        size_t n = 0;
+        for (int y = 0; y < 320; ++y)
+            for (int x = 0; x < 480; ++x)
+                n += two[y * 480 + x] != one[y / 2 * 240 + x / 2];
+        return n;
+    }
 };
 
 TEST_F(DisplayScaleTest, AtTwiceTheDpiEachPixelIsATwoByTwoBlockAndTheCharacterKeepsItsPlace)
@@ -45,12 +54,15 @@ TEST_F(DisplayScaleTest, AtTwiceTheDpiEachPixelIsATwoByTwoBlockAndTheCharacterKe
     SetDpi(192);
     const RECT rc = WindowRect();
     EXPECT_TRUE(rc.left == 300 && rc.top == 200 && rc.right == 780 && rc.bottom == 520);
-    const std::vector<uint32_t> two = Shown(480, 320);
-    size_t nDiffer = 0;
-    for (int y = 0; y < 320; ++y)
-        for (int x = 0; x < 480; ++x)
-            nDiffer += two[y * 480 + x] != one[y / 2 * 240 + x / 2];
-    EXPECT_EQ(nDiffer, 0u);
+    EXPECT_EQ(BlocksUnlike(Shown(480, 320), one), 0u);
+    // A tick draws only the time again, enlarged as the rest.
+    PinTime(2024, 6, 5, 3, 10, 30, 1);
+    SendMessageA(hWnd_, WM_TIMER, uTimer1, 0);
+    TestImage kept(240, 160);
+    BitBlt(kept.dc(), 0, 0, 240, 160, GetCanvas(nullptr)->picture.hdc, 0, 0, SRCCOPY);
+    const std::vector<uint32_t> moved = Pixels(kept, 0, 0, 240, 160);
+    EXPECT_NE(moved, one);
+    EXPECT_EQ(BlocksUnlike(Shown(480, 320), moved), 0u);
 
     // The page on the left: the window grows leftwards, the character stays at x 420.
     SetDpi(96);
