@@ -26,15 +26,15 @@ int XineramaIsActive(Display *dpy)
 /* Wine frees the answer with XFree, which is free. */
 XineramaScreenInfo *XineramaQueryScreens(Display *dpy, int *number)
 {
-    const char *spec = getenv("VESPIN_HEADS");
+    const char *wanted = getenv("VESPIN_HEADS");
     XineramaScreenInfo *heads = malloc(8 * sizeof(*heads));
     int n = 0;
     (void)dpy;
-    if (!spec || !*spec)
-        spec = "1024x768+0+0,800x600+1024+0";
-    while (heads && n < 8 && *spec) {
+    if (!wanted || !*wanted)
+        wanted = "1024x768+0+0,800x600+1024+0";
+    while (heads && n < 8 && *wanted) {
         char *end;
-        long w = strtol(spec, &end, 10), h, x, y;
+        long w = strtol(wanted, &end, 10), h, x, y;
         if (*end++ != 'x') break;
         h = strtol(end, &end, 10);
         x = strtol(end, &end, 10);
@@ -46,7 +46,7 @@ XineramaScreenInfo *XineramaQueryScreens(Display *dpy, int *number)
         heads[n].height = (short)h;
         ++n;
         if (*end != ',') break;
-        spec = end + 1;
+        wanted = end + 1;
     }
     *number = n;
     return heads;

@@ -13,70 +13,62 @@ protected:
         SetDpi(96);
         PaintWindowTest::TearDown();
     }
+    // The rectangle the system would suggest goes with it; the placement rules decide.
     void SetDpi(WORD wDpi)
     {
-        RECT rcSuggested;  // what the system would propose; the placement rules decide
-        GetWindowRect(hWnd_, &rcSuggested);
-        SendMessageA(hWnd_, WM_DPICHANGED, MAKEWPARAM(wDpi, wDpi), reinterpret_cast<LPARAM>(&rcSuggested));
+        GetWindowRect(hWnd_, &rc_);
+        SendMessageA(hWnd_, WM_DPICHANGED, MAKEWPARAM(wDpi, wDpi), reinterpret_cast<LPARAM>(&rc_));
+        GetWindowRect(hWnd_, &rc_);
     }
-    RECT WindowRect() const
+    // What the window shows, each pixel taken from the top left of its 2 x 2 block; and how many
+    // pixels of the 480 x 320 window differ from that pixel.
+    std::vector<uint32_t> ShownHalved(size_t *pnUnlike) const
     {
-        RECT rc;
-        GetWindowRect(hWnd_, &rc);
-        return rc;
-    }
-    std::vector<uint32_t> Shown(int cx, int cy) const
-    {
-        TestImage image(cx, cy);
+        TestImage image(480, 320);
         HDC hdc = GetDC(hWnd_);
-        BitBlt(image.dc(), 0, 0, cx, cy, hdc, 0, 0, SRCCOPY);
+        BitBlt(image.dc(), 0, 0, 480, 320, hdc, 0, 0, SRCCOPY);
         ReleaseDC(hWnd_, hdc);
-        return Pixels(image, 0, 0, cx, cy);
-    }
-    // How many pixels of a 480 x 320 picture differ from the 240 x 160 one's pixel they enlarge.
-    static size_t BlocksUnlike(const std::vector<uint32_t> &two, const std::vector<uint32_t> &one)
-    {
-        size_t n = 0;
+        std::vector<uint32_t> half;
+        *pnUnlike = 0;
         for (int y = 0; y < 320; ++y)
-            for (int x = 0; x < 480; ++x)
-                n += two[y * 480 + x] != one[y / 2 * 240 + x / 2];
-        return n;
+            for (int x = 0; x < 480; ++x) {
+                *pnUnlike += image.At(x, y) != image.At(x / 2 * 2, y / 2 * 2);
+                if (x % 2 == 0 && y % 2 == 0)
+                    half.push_back(image.At(x, y));
+            }
+        return half;
     }
+    RECT rc_ = {};
 };
 
 TEST_F(DisplayScaleTest, AtTwiceTheDpiEachPixelIsATwoByTwoBlockAndTheCharacterKeepsItsPlace)
 {
     PinTime(2024, 6, 5, 3, 10, 30);
     Settings.nWindowX = 300, Settings.nWindowY = 200;  // clear of Wine's tray window
-    SetDpi(96);
-    ASSERT_EQ(WindowRect().right - WindowRect().left, 240);
-    const std::vector<uint32_t> one = Shown(240, 160);
     SetDpi(192);
-    const RECT rc = WindowRect();
-    EXPECT_TRUE(rc.left == 300 && rc.top == 200 && rc.right == 780 && rc.bottom == 520);
-    EXPECT_EQ(BlocksUnlike(Shown(480, 320), one), 0u);
-    // A tick draws only the time again, enlarged as the rest.
-    PinTime(2024, 6, 5, 3, 10, 30, 1);
-    SendMessageA(hWnd_, WM_TIMER, uTimer1, 0);
-    TestImage kept(240, 160);
-    BitBlt(kept.dc(), 0, 0, 240, 160, GetCanvas(nullptr)->picture.hdc, 0, 0, SRCCOPY);
-    const std::vector<uint32_t> moved = Pixels(kept, 0, 0, 240, 160);
-    EXPECT_NE(moved, one);
-    EXPECT_EQ(BlocksUnlike(Shown(480, 320), moved), 0u);
-
+    EXPECT_TRUE(rc_.left == 300 && rc_.top == 200 && rc_.right == 780 && rc_.bottom == 520);
+    // At once, and after a tick that draws only the time again: the picture as composed, enlarged.
+    std::vector<uint32_t> before;
+    for (WORD second : {0, 1}) {
+        PinTime(2024, 6, 5, 3, 10, 30, second);
+        SendMessageA(hWnd_, WM_TIMER, uTimer1, 0);
+        TestImage one(240, 160);
+        BitBlt(one.dc(), 0, 0, 240, 160, GetCanvas(nullptr)->picture.hdc, 0, 0, SRCCOPY);
+        size_t nUnlike;
+        const std::vector<uint32_t> half = ShownHalved(&nUnlike);
+        EXPECT_EQ(half, Pixels(one, 0, 0, 240, 160)) << second;
+        EXPECT_EQ(nUnlike, 0u) << second;
+        EXPECT_NE(half, before) << "the colon blinks";
+        before = half;
+    }
     // The page on the left: the window grows leftwards, the character stays at x 420.
     SetDpi(96);
-    Settings.nCalendarPos = 3, Settings.nWindowX = 300;
+    Settings.nCalendarPos = 3;
     PlaceWindow(hWnd_);
     SetDpi(192);
-    EXPECT_EQ(WindowRect().left, 420 - 240);
+    EXPECT_EQ(rc_.left, 420 - 240);
     SetDpi(96);
-    EXPECT_EQ(WindowRect().left, 300);
-
-    // The bottom-right corner of the 1024 x 768 screen.
-    Settings.nWindowPos = 4;
-    SetDpi(192);
-    EXPECT_TRUE(WindowRect().left == 544 && WindowRect().top == 448);
+    EXPECT_EQ(rc_.left, 300);
 }
 
 }  // namespace
