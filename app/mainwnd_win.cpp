@@ -80,13 +80,7 @@ static void OnTick(HWND hWnd)
     // First, so a character changed by the rotation is drawn by this same tick.
     CheckTimeSignal(st);
     PlaceWindow(hWnd);
-    if (!IsPictureOutdated(st))
-        return;
-    HDC hdc = GetDC(hWnd);
-    if (hdc) {
-        PaintWindowChanges(hWnd, hdc);
-        ReleaseDC(hWnd, hdc);
-    }
+    PaintWindowChanges(hWnd, st);
 }
 
 static void OnTimer(HWND hWnd, WPARAM wParam)

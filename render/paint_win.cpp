@@ -121,17 +121,13 @@ struct Prepared {
     int nScale;
 };
 
-bool Prepare(HWND hWnd, HDC hdc, Prepared *p)
+bool Prepare(HWND hWnd, HDC hdc, const SYSTEMTIME &st, const PictureKey &key, Prepared *p)
 {
-    // One reading of the clock for the panel and the page, so they never disagree.
-    SYSTEMTIME st;
-    ReadLocalTime(&st);
     GetClientRect(hWnd, &p->rcClient);
     // Without the kept images the window keeps what it shows; the next paint tries again.
     p->pCanvas = GetCanvas(hdc);
     if (!p->pCanvas || p->rcClient.right <= 0 || p->rcClient.bottom <= 0)
         return false;
-    const PictureKey key = KeyFor(st);
     p->rcChanged = UpdatePicture(*p->pCanvas, key, st);
     p->nScale = WindowScaleOf(key.layout, p->rcClient);
     return true;
@@ -141,8 +137,11 @@ bool Prepare(HWND hWnd, HDC hdc, Prepared *p)
 
 void PaintWindow(HWND hWnd, HDC hdc)
 {
+    // One reading of the clock for the panel and the page, so they never disagree.
+    SYSTEMTIME st;
+    ReadLocalTime(&st);
     Prepared p;
-    if (!Prepare(hWnd, hdc, &p))
+    if (!Prepare(hWnd, hdc, st, KeyFor(st), &p))
         return;
     // All the system asks for: its clip box, in picture pixels rounded outwards.
     RECT rcClip;
@@ -153,18 +152,18 @@ void PaintWindow(HWND hWnd, HDC hdc)
     ShowPicture(*p.pCanvas, hdc, rc, p.rcClient, s);
 }
 
-void PaintWindowChanges(HWND hWnd, HDC hdc)
+void PaintWindowChanges(HWND hWnd, const SYSTEMTIME &st)
 {
-    Prepared p;
-    if (Prepare(hWnd, hdc, &p))
-        ShowPicture(*p.pCanvas, hdc, p.rcChanged, p.rcClient, p.nScale);
-}
-
-bool IsPictureOutdated(const SYSTEMTIME &st)
-{
-    const Canvas *pCanvas = GetCanvas(nullptr);
-    if (!pCanvas || !pCanvas->bDrawn)
-        return true;
     const PictureKey key = KeyFor(st);
-    return !SameLayout(key, pCanvas->drawn) || !SamePanel(key, pCanvas->drawn) || !SamePage(key, pCanvas->drawn);
+    const Canvas *pCanvas = GetCanvas(nullptr);
+    if (pCanvas && pCanvas->bDrawn && SameLayout(key, pCanvas->drawn) && SamePanel(key, pCanvas->drawn) &&
+        SamePage(key, pCanvas->drawn))
+        return;
+    HDC hdc = GetDC(hWnd);
+    if (!hdc)
+        return;
+    Prepared p;
+    if (Prepare(hWnd, hdc, st, key, &p))
+        ShowPicture(*p.pCanvas, hdc, p.rcChanged, p.rcClient, p.nScale);
+    ReleaseDC(hWnd, hdc);
 }
