@@ -42,16 +42,14 @@ Rect Place(const SettingsRecord &s, const MonitorLayout &layout, const TaskbarAn
     return R(FitRectIntoArea(CalcPlacementRect(s, area), area));
 }
 
-// Page shown on the right: 240 x 160 windows.
+// Page shown on the right: 240 x 160 windows. The end-to-end run on two monitors checks a kept
+// position, a corner and a lost position there.
 TEST(MonitorPlacement, FreePositionsStayOnTheirMonitorCornersFollowTheStoredPointAndLostOnesArePulledIn)
 {
     const TaskbarAnswer none = {}, barOnPrimary = {1, {0, 738, 1024, 768}};
     const struct { const char *what; const MonitorLayout &layout; int32_t nWindowPos, x, y, bAway; TaskbarAnswer bar; Rect expected; } cases[] = {
-        {"kept on the second", kTwo, 0, 1300, 200, 0, none, {1300, 200, 1540, 360}},
         {"straddling, mostly on the second", kTwo, 0, 920, 100, 0, none, {1024, 100, 1264, 260}},
         {"under the second, nearer the first", kTwo, 0, 1030, 700, 0, none, {784, 608, 1024, 768}},
-        {"far right, beyond the second", kTwo, 0, 3000, 700, 0, none, {1584, 440, 1824, 600}},
-        {"corner of the second", kTwo, 4, 1300, 200, 0, none, {1584, 440, 1824, 600}},
         {"corner of the first, point below the second", kTwo, 2, 1000, 700, 0, none, {784, 0, 1024, 160}},
         {"bar on the first: the second's work area", kTwo, 4, 1300, 200, 1, barOnPrimary, {1584, 400, 1824, 560}},
         {"bar on the first: beside it there", kTwo, 3, 10, 10, 1, barOnPrimary, {0, 578, 240, 738}},

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <utility>
 
 #include "app/window_rules.h"
 #include "settings/settings.h"
@@ -34,21 +33,6 @@ TEST(ToggleCalendarPage, ShiftsOnlyForPageAboveOrLeftAndBackAgain)
             EXPECT_EQ(Settings.nWindowX, c[2]);
             EXPECT_EQ(Settings.nWindowY, c[3]);
         }
-    }
-}
-
-// From 1x to 2x and back, the character's left or top edge stays on screen where it was.
-TEST(KeepCharacterOnRescale, MovesTheOriginOnlyForAShownPageAboveOrLeft)
-{
-    // {nCalendarPos, bStatus, x and y at 2x}
-    const int32_t cases[][4] = {{3, 1, 180, 400}, {0, 1, 300, 240}, {1, 1, 300, 400}, {3, 0, 300, 400}};
-    for (const auto &c : cases) {
-        SetDefaultSettings(&Settings);
-        Settings.nCalendarPos = c[0], Settings.bStatus = c[1], Settings.nWindowX = 300, Settings.nWindowY = 400;
-        KeepCharacterOnRescale(1, 2);
-        EXPECT_EQ(std::pair(Settings.nWindowX, Settings.nWindowY), std::pair(c[2], c[3])) << c[0] << "," << c[1];
-        KeepCharacterOnRescale(2, 1);
-        EXPECT_EQ(std::pair(Settings.nWindowX, Settings.nWindowY), std::pair(300, 400));
     }
 }
 

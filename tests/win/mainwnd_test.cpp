@@ -73,28 +73,9 @@ TEST_F(MainWindow, CommandTable)
     }
 }
 
-// Plays the user while the sheet is open: changes the record as a page would, asks for the
-// sheet a second time, then presses a button of the sheet.
-int nSheetButton, nSheetsOpened;
-LRESULT secondResult;
-HWND hWndOwner;
-
-LRESULT CALLBACK SheetHookProc(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    HWND hWndActive = reinterpret_cast<HWND>(wParam);
-    char szClass[16];
-    if (nCode == HCBT_ACTIVATE && !(GetWindowLongA(hWndActive, GWL_STYLE) & WS_CHILD) &&
-        GetClassNameA(hWndActive, szClass, sizeof(szClass)) && lstrcmpA(szClass, "#32770") == 0 &&
-        nSheetsOpened++ == 0) {
-        Settings.nDrawChara = 0, Settings.nHourOld = 5, Settings.bTopMost = 1, Settings.nWindowX = 123;
-        secondResult = SendMessageA(hWndOwner, WM_COMMAND, IDM_PROPERTY, 0);
-        PostMessageA(hWndActive, PSM_PRESSBUTTON, nSheetButton, 0);
-    }
-    return CallNextHookEx(nullptr, nCode, wParam, lParam);
-}
-
 // Cancelled, every change made while the sheet was open is undone and nothing is stored;
-// accepted, the changes stay, the z-order follows and all 28 values are stored.
+// accepted, the changes stay, the z-order follows and all 28 values are stored. While the sheet
+// is open the record changes as a page would change it, and the sheet is asked for a second time.
 TEST_F(MainWindow, PropertiesWhileOpenDoNothingAndACancelledSheetRestoresTheRecord)
 {
     for (int nButton : {PSBTN_CANCEL, PSBTN_OK}) {
@@ -104,11 +85,12 @@ TEST_F(MainWindow, PropertiesWhileOpenDoNothingAndACancelledSheetRestoresTheReco
         SetDefaultSettings(&Settings);
         Settings.nDrawChara = 2, Settings.nHourOld = 11;
         const SettingsRecord before = Settings;
-        nSheetButton = nButton, nSheetsOpened = 0, secondResult = 0, hWndOwner = hWnd;
-        HHOOK hHook = SetWindowsHookExA(WH_CBT, SheetHookProc, nullptr, GetCurrentThreadId());
-        EXPECT_EQ(Command(IDM_PROPERTY), 1);
-        UnhookWindowsHookEx(hHook);
-        EXPECT_EQ(std::tuple(nSheetsOpened, secondResult, bInProperty), std::tuple(1, LRESULT(1), 0));
+        LRESULT secondResult = 0;
+        EXPECT_TRUE(wintest::RunPropertySheet(hWnd, nButton, [&](HWND) {
+            Settings.nDrawChara = 0, Settings.nHourOld = 5, Settings.bTopMost = 1, Settings.nWindowX = 123;
+            secondResult = Command(IDM_PROPERTY);
+        }));
+        EXPECT_EQ(std::tuple(secondResult, bInProperty), std::tuple(LRESULT(1), 0));
         EXPECT_EQ(std::tuple(Settings.nDrawChara, Settings.nHourOld, Settings.bTopMost, Settings.nWindowX),
                   bAccepted ? std::tuple(0, 5, 1, 123) : std::tuple(2, 11, 0, 0));
         if (!bAccepted) {
