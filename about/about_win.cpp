@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-#include "about/about_text.h"
+#include "about/about.h"
 #include "about/staff_win.h"
 #include "base/appinfo_win.h"
 #include "base/dialog_place_win.h"

@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+#include "base/gdi_scope_win.h"
+
 HFONT CreateFontByPoints(HDC hdc, int nPointTenths, LPCSTR pszFaceName, int nDpi)
 {
     LOGFONTA lf = {};
@@ -14,14 +16,14 @@ HFONT CreateFontByPoints(HDC hdc, int nPointTenths, LPCSTR pszFaceName, int nDpi
 
 HFONT CreateFontByPointsIndirect(HDC hdc, const LOGFONTA *plf, int nDpi)
 {
-    HDC hdcUsed = hdc != nullptr ? hdc : GetDC(nullptr);
+    if (hdc == nullptr) {
+        ScopedGetDC dcScreen(nullptr);
+        return CreateFontByPointsIndirect(dcScreen, plf, nDpi);
+    }
     LOGFONTA lf = *plf;
-    POINT pt[2] = {{0, (nDpi > 0 ? nDpi : GetDeviceCaps(hdcUsed, LOGPIXELSY)) * lf.lfHeight / 720}, {0, 0}};
-    DPtoLP(hdcUsed, pt, 2);
+    POINT pt[2] = {{0, (nDpi > 0 ? nDpi : GetDeviceCaps(hdc, LOGPIXELSY)) * lf.lfHeight / 720}, {0, 0}};
+    DPtoLP(hdc, pt, 2);
     // Negative: the character height, without internal leading.
     lf.lfHeight = -std::abs(pt[0].y - pt[1].y);
-    HFONT hFont = CreateFontIndirectA(&lf);
-    if (hdc == nullptr)
-        ReleaseDC(nullptr, hdcUsed);
-    return hFont;
+    return CreateFontIndirectA(&lf);
 }

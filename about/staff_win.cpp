@@ -1,10 +1,10 @@
-// The staff credits box: one off-screen picture of the credits, revealed a
-// seventh at a time, one pass per paint; OK appears when the picture is complete.
+// The staff credits box: the credits drawn once off-screen, revealed a seventh at a time, one
+// pass per paint; OK appears when the reveal is complete.
 #include "about/staff_win.h"
 
 #include <cstdlib>
 
-#include "about/about_text.h"
+#include "about/staff.h"
 #include "about/pointfont_win.h"
 #include "base/dialog_place_win.h"
 #include "base/dpi_win.h"
@@ -28,7 +28,7 @@ static void CentreOverOwner(HWND hDlg)
     SetWindowPos(hDlg, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
 }
 
-// At the box's own DPI, so the picture matches the box the system scaled.
+// At the box's own DPI, so the credits match the box the system scaled.
 static void DrawCredits(HDC hdc, int cxClient, int nDpi)
 {
     ScopedGdiObject<HFONT> font(CreateFontByPoints(hdc, 90, "ＭＳ Ｐゴシック", nDpi));
@@ -46,19 +46,18 @@ static void DrawCredits(HDC hdc, int cxClient, int nDpi)
     }
 }
 
-// 1 when the picture exists; on failure nothing is kept.
+// 1 when the credits are drawn; on failure nothing is kept.
 static int BuildStaffPicture(HWND hDlg)
 {
     RECT rc;
     GetClientRect(hDlg, &rc);
-    HDC hdcBox = GetDC(hDlg);
-    HBITMAP hbm = CreateCompatibleBitmap(hdcBox, rc.right, rc.bottom);
-    const bool bMade = MakeMemoryPicture(&StaffBox.picture, hdcBox, hbm);
-    ReleaseDC(hDlg, hdcBox);
-    if (!bMade)
-        return 0;
-    FillRect(StaffBox.picture.hdc, &rc, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    DrawCredits(StaffBox.picture.hdc, rc.right, GetWindowDpi(hDlg));
+    {
+        ScopedGetDC dcBox(hDlg);
+        if (!MakeMemoryBitmap(&StaffBox.credits, dcBox, CreateCompatibleBitmap(dcBox, rc.right, rc.bottom)))
+            return 0;
+    }
+    FillRect(StaffBox.credits.hdc, &rc, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    DrawCredits(StaffBox.credits.hdc, rc.right, GetWindowDpi(hDlg));
     return 1;
 }
 
@@ -72,17 +71,17 @@ static void FinishReveal(HWND hDlg)
     }
 }
 
-// Every opening starts from nothing, and the picture exists before the first tick can paint.
+// Every opening starts from nothing, and the credits exist before the first tick can paint.
 static INT_PTR OnInitStaff(HWND hDlg)
 {
-    FreeMemoryPicture(&StaffBox.picture);
+    FreeMemoryBitmap(&StaffBox.credits);
     StaffBox.uTimer = 0;
     StaffBox.nPass = 0;
     CentreOverOwner(hDlg);
     KeepInsideWorkArea(hDlg, GetParent(hDlg));
     if (BuildStaffPicture(hDlg))
         StaffBox.uTimer = pfnStartStaffTimer(hDlg, TIMER_STAFF, 10, nullptr);
-    // Without a timer (or a picture) there is no reveal: the box is complete at once.
+    // Without a timer (or the credits) there is no reveal: the box is complete at once.
     if (StaffBox.uTimer == 0)
         FinishReveal(hDlg);
     return TRUE;
@@ -90,17 +89,17 @@ static INT_PTR OnInitStaff(HWND hDlg)
 
 void PaintStaffReveal(HWND hDlg, HDC hdc)
 {
-    if (StaffBox.picture.hdc == nullptr)
+    if (StaffBox.credits.hdc == nullptr)
         return;
     RECT rc;
     GetClientRect(hDlg, &rc);
     if (StaffBox.nPass >= kRevealPasses) {
-        BitBlt(hdc, 0, 0, rc.right, rc.bottom, StaffBox.picture.hdc, 0, 0, SRCCOPY);
+        BitBlt(hdc, 0, 0, rc.right, rc.bottom, StaffBox.credits.hdc, 0, 0, SRCCOPY);
         return;
     }
     for (int y = 0; y < rc.bottom; ++y)
         for (int x = RevealFirstColumn(y, StaffBox.nPass); x < rc.right; x += kRevealPasses)
-            SetPixel(hdc, x, y, GetPixel(StaffBox.picture.hdc, x, y));
+            SetPixel(hdc, x, y, GetPixel(StaffBox.credits.hdc, x, y));
     if (++StaffBox.nPass == kRevealPasses)
         FinishReveal(hDlg);
 }
@@ -115,7 +114,7 @@ static void OnStaffPaint(HWND hDlg)
 
 static void OnStaffDestroy(HWND hDlg)
 {
-    FreeMemoryPicture(&StaffBox.picture);
+    FreeMemoryBitmap(&StaffBox.credits);
     if (StaffBox.uTimer != 0) {
         KillTimer(hDlg, StaffBox.uTimer);
         StaffBox.uTimer = 0;

@@ -6,12 +6,12 @@
 #include "base/gdi_scope_win.h"
 
 INT_PTR CALLBACK StaffDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
-// One pass of the reveal, or the whole picture once the reveal is complete.
+// One pass of the reveal, or all the credits once the reveal is complete.
 void PaintStaffReveal(HWND hDlg, HDC hdc);
 
 // Alive while the box is open; one box at a time.
 struct StaffBoxState {
-    MemoryPicture picture;  // the credits, drawn once
+    MemoryBitmap credits;  // the credits, drawn once
     UINT_PTR uTimer;        // 0 when no timer runs
     int nPass;              // passes drawn, 0 to 7
 };

@@ -7,8 +7,8 @@
 #include "about/about_win.h"
 #include "app/placement.h"
 #include "app/placement_win.h"
+#include "app/mainwnd.h"
 #include "app/tray_win.h"
-#include "app/window_rules.h"
 #include "base/appinfo_win.h"
 #include "base/clock_win.h"
 #include "base/dpi_win.h"
@@ -41,7 +41,7 @@ static LRESULT OnCreate(HWND hWnd)
         return -1;
     }
     nBlinkStep = -1;
-    SetWindowDpi(GetWindowDpi(hWnd));
+    nWindowDpi = GetWindowDpi(hWnd);
     uTaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     SetTrayIcon(hWnd, TRUE);
     return 0;
@@ -61,26 +61,42 @@ static void OnDestroy(HWND hWnd)
     PostQuitMessage(0);
 }
 
+// The time signal is checked first in every paint, the system's and the ticks' alike, so a
+// character changed by the rotation is drawn by the same paint, and the first paint is the first check.
 static void OnPaint(HWND hWnd)
 {
+    SYSTEMTIME st;
+    ReadLocalTime(&st);
+    CheckTimeSignal(st);
     PlaceWindow(hWnd);
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hWnd, &ps);
-    PaintWindow(hWnd, hdc);
+    PaintWindow(hWnd, hdc, st);
     EndPaint(hWnd, &ps);
 }
 
-// Every tick checks the time signal and places the window, as every tick's paint once did.
 // The window is drawn only when what it shows has changed, and then straight into its DC:
 // invalidating it and answering WM_PAINT would cost seven round trips to Wine's server.
 static void OnTick(HWND hWnd)
 {
     SYSTEMTIME st;
     ReadLocalTime(&st);
-    // First, so a character changed by the rotation is drawn by this same tick.
     CheckTimeSignal(st);
     PlaceWindow(hWnd);
     PaintWindowChanges(hWnd, st);
+}
+
+// A blink draws its number as always, so the generator's sequence stays as it is; but a character
+// without eye patches would show five steps that change nothing, so no timer runs for them.
+static void StartBlink(HWND hWnd)
+{
+    if (!BlinkIsSeen(Settings.nDrawChara)) {
+        bBlinkUnseen = 1;
+        return;
+    }
+    uTimer2 = static_cast<unsigned int>(SetTimer(hWnd, TIMER_BLINK, 200, nullptr));
+    if (uTimer2 != 0)
+        nBlinkStep = 0;
 }
 
 static void OnTimer(HWND hWnd, WPARAM wParam)
@@ -88,11 +104,11 @@ static void OnTimer(HWND hWnd, WPARAM wParam)
     // Only a running timer's own id counts: a stray WM_TIMER 0 while no blink runs would
     // otherwise start a step that no timer ever ends.
     if (uTimer1 != 0 && wParam == uTimer1) {
-        if (nBlinkStep == -1 && NextRandom() % 3 == 0 && uTimer2 == 0) {
-            uTimer2 = static_cast<unsigned int>(SetTimer(hWnd, TIMER_BLINK, 200, nullptr));
-            if (uTimer2 != 0)
-                nBlinkStep = 0;
-        }
+        // An unseen blink lasts this one second, as a seen one does: no number is drawn meanwhile.
+        if (bBlinkUnseen)
+            bBlinkUnseen = 0;
+        else if (nBlinkStep == -1 && NextRandom() % 3 == 0 && uTimer2 == 0)
+            StartBlink(hWnd);
     } else if (uTimer2 != 0 && wParam == uTimer2) {
         if (++nBlinkStep == 5) {
             KillTimer(hWnd, uTimer2);
@@ -131,7 +147,6 @@ static void ShowProperties(HWND hWnd)
         return;
     recBeforeSheet = Settings;
     bInProperty = 1;
-    WindowPageHost = {PlaceWindow, SetTrayIcon};
     if (ShowPropertySheet(hWnd) == 1) {
         SetWindowPos(hWnd, Settings.bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         SaveSettings(hWnd);
@@ -205,7 +220,7 @@ static LRESULT OnCommand(HWND hWnd, WORD wId)
 static void OnDpiChanged(HWND hWnd, WORD wDpi)
 {
     const int32_t nOldScale = nWindowScale;
-    SetWindowDpi(wDpi);
+    nWindowDpi = wDpi;
     PlaceWindow(hWnd);
     if (nWindowScale != nOldScale) {
         if (bDragging) {
@@ -217,6 +232,15 @@ static void OnDpiChanged(HWND hWnd, WORD wDpi)
         }
     }
     Repaint(hWnd);
+}
+
+// A page of the sheet changed what the window or its tray icon must show at once.
+static void OnWindowOptions(HWND hWnd, WPARAM wWhat)
+{
+    if (wWhat & kWindowOptionPlacement)
+        PlaceWindow(hWnd);
+    if (wWhat & kWindowOptionTrayIcon)
+        SetTrayIcon(hWnd, Settings.bTaskTrayNoIcon ? FALSE : TRUE);
 }
 
 static void OnTaskbarCreated(HWND hWnd)
@@ -257,6 +281,7 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_RBUTTONDOWN: OnRightButtonDown(hWnd, lParam); return 0;
     case WM_CAPTURECHANGED: DragCaptureLost(hWnd, reinterpret_cast<HWND>(lParam)); return 0;
     case WM_TRAYNOTIFY: OnTrayNotify(hWnd, wParam, lParam); return 0;
+    case WM_WINDOWOPTIONS: OnWindowOptions(hWnd, wParam); return 0;
     case WM_DISPLAYCHANGE: PlaceWindowOnNewLayout(hWnd); return 0;
     case WM_DPICHANGED: OnDpiChanged(hWnd, LOWORD(wParam)); return 0;
     case WM_SETTINGCHANGE:

@@ -1,10 +1,10 @@
-// Rectangle arithmetic of window placement and dragging, free of any platform call.
+// Rectangle arithmetic of window placement and dragging, on one monitor or several, free of any platform call.
 #pragma once
 
 #include <cstdint>
 
 #include "base/rect.h"
-#include "render/layout.h"
+#include "base/layout.h"
 #include "settings/settings.h"
 
 // Placement modes of nWindowPos; any other value is free.
@@ -45,3 +45,41 @@ PlaceRect FitRectIntoArea(const PlaceRect &rc, const PlaceRect &area);
 // offset, held inside the area.
 PlacePoint ClampDragPosition(const PlacePoint &cursor, const PlacePoint &offset, int32_t width, int32_t height,
                              const PlaceRect &area);
+
+constexpr int kMaxMonitors = 16;
+
+struct MonitorRects {
+    PlaceRect rcMonitor;
+    PlaceRect rcWork;
+};
+
+// The monitors as the system reported them, the primary first.
+struct MonitorLayout {
+    int nMonitors;  // 1 to kMaxMonitors
+    MonitorRects aMonitors[kMaxMonitors];
+};
+
+// What the taskbar query returned: nFound as the query's result, rc the bar.
+struct TaskbarAnswer {
+    uintptr_t nFound;
+    PlaceRect rc;
+};
+
+// The monitor sharing the most of rc with it; if none, the one the shortest way from it; on a
+// tie, the earlier in the list. Monitors without area are passed over.
+int NearestMonitor(const MonitorLayout &layout, const PlaceRect &rc);
+// The same for a point: the monitor holding it, else the nearest.
+int NearestMonitorToPoint(const MonitorLayout &layout, PlacePoint pt);
+
+// The move area on monitor iMonitor: the whole monitor; with bAwayTaskBar, the part beside the
+// taskbar on the taskbar's monitor (the primary when there is no taskbar), the work area elsewhere.
+PlaceRect MoveAreaOn(const MonitorLayout &layout, int iMonitor, int32_t bAwayTaskBar, const TaskbarAnswer &taskbar);
+
+// The monitor the window belongs to: in a corner mode the one nearest the stored position, so the
+// user picks a monitor by dragging there first; otherwise the one nearest the window's rc.
+int MonitorForPlacement(const SettingsRecord &settings, const MonitorLayout &layout, const PlaceRect &rc);
+
+// Where a drag puts the window's top-left corner: the cursor minus the grip offset, held inside
+// the move area of the monitor nearest the window's rectangle there.
+PlacePoint DragPositionOnLayout(const MonitorLayout &layout, int32_t bAwayTaskBar, const TaskbarAnswer &taskbar,
+                                PlacePoint cursor, PlacePoint offset, PlacePoint size);

@@ -22,8 +22,6 @@ MonitorLayout layoutKept;
 bool bLayoutKept;
 // Asked again while no taskbar answers, as a shell still starting gives none yet.
 TaskbarAnswer taskbarKept;
-// The DPI of the window's monitor: read when the window is made, then told by WM_DPICHANGED.
-int32_t nWindowDpi = 96;
 
 }  // namespace
 
@@ -111,11 +109,6 @@ static PlaceRect MoveAreaFor(const PlaceRect &rcWindow)
     const MonitorLayout &layout = KnownLayout();
     return MoveAreaOn(layout, MonitorForPlacement(Settings, layout, rcWindow), Settings.bAwayTaskBar,
                       TaskbarIfAway());
-}
-
-void SetWindowDpi(int32_t nDpi)
-{
-    nWindowDpi = nDpi;
 }
 
 RECT CalcWindowRect(HWND)

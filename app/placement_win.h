@@ -3,10 +3,8 @@
 
 #include <windows.h>
 
-#include "app/monitor_rules.h"
+#include "app/placement.h"
 
-// The DPI of the window's monitor, which sets the display scale at the next placement.
-void SetWindowDpi(int32_t nDpi);
 // Size (at the display scale, settled here), mode and corner; not yet pulled into the move area.
 RECT CalcWindowRect(HWND hWnd);
 void FitRectToArea(HWND hWnd, RECT *prc);

@@ -1,6 +1,8 @@
 // The window's DPI, asked of user32 by name so the program still starts where the call is missing.
 #include "base/dpi_win.h"
 
+#include "base/gdi_scope_win.h"
+
 using DpiForWindowCall = UINT(WINAPI *)(HWND hWnd);
 
 int GetWindowDpi(HWND hWnd)
@@ -9,9 +11,8 @@ int GetWindowDpi(HWND hWnd)
         reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
     int nDpi = hWnd && pfnDpiForWindow ? static_cast<int>(pfnDpiForWindow(hWnd)) : 0;
     if (nDpi <= 0) {
-        HDC hdc = GetDC(nullptr);
-        nDpi = GetDeviceCaps(hdc, LOGPIXELSX);
-        ReleaseDC(nullptr, hdc);
+        ScopedGetDC dcScreen(nullptr);
+        nDpi = GetDeviceCaps(dcScreen, LOGPIXELSX);
     }
     return nDpi > 0 ? nDpi : 96;
 }

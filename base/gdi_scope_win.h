@@ -1,4 +1,4 @@
-// GDI lifetimes paired by construction: scoped selections, objects and DCs, and the kept memory picture.
+// GDI lifetimes paired by construction: scoped selections, objects and DCs, and kept memory bitmaps.
 #pragma once
 
 #include <windows.h>
@@ -45,6 +45,26 @@ private:
     T hObject_;
 };
 
+// A window's device context, released on scope exit.
+class ScopedGetDC {
+public:
+    explicit ScopedGetDC(HWND hWnd) : hWnd_(hWnd), hdc_(GetDC(hWnd)) {}
+    ~ScopedGetDC()
+    {
+        if (hdc_ != nullptr)
+            ReleaseDC(hWnd_, hdc_);
+    }
+    ScopedGetDC(const ScopedGetDC &) = delete;
+    ScopedGetDC &operator=(const ScopedGetDC &) = delete;
+
+    HDC get() const { return hdc_; }
+    operator HDC() const { return hdc_; }
+
+private:
+    HWND hWnd_;
+    HDC hdc_;
+};
+
 // A memory device context compatible with another, deleted on scope exit.
 class ScopedMemoryDC {
 public:
@@ -65,40 +85,40 @@ private:
 };
 
 // A memory DC with a bitmap of its own selected into it, kept beyond one call: the
-// off-screen pictures. A plain record, so the globals that hold one need no constructor.
-struct MemoryPicture {
+// off-screen images. A plain record, so the globals that hold one need no constructor.
+struct MemoryBitmap {
     HDC hdc;
     HBITMAP hbm;
     HGDIOBJ hbmOriginal;  // what the DC held before; put back before the bitmap goes
 };
 
-// Selects hbm into a new DC compatible with hdcCompatible; the picture owns hbm from
+// Selects hbm into a new DC compatible with hdcCompatible; the record owns hbm from
 // then on, also on failure, when nothing is kept and the result is false.
-inline bool MakeMemoryPicture(MemoryPicture *pPicture, HDC hdcCompatible, HBITMAP hbm)
+inline bool MakeMemoryBitmap(MemoryBitmap *pBitmap, HDC hdcCompatible, HBITMAP hbm)
 {
-    *pPicture = {hbm != nullptr ? CreateCompatibleDC(hdcCompatible) : nullptr, hbm, nullptr};
-    if (pPicture->hdc != nullptr)
-        pPicture->hbmOriginal = SelectObject(pPicture->hdc, hbm);
-    if (pPicture->hbmOriginal != nullptr && pPicture->hbmOriginal != HGDI_ERROR)
+    *pBitmap = {hbm != nullptr ? CreateCompatibleDC(hdcCompatible) : nullptr, hbm, nullptr};
+    if (pBitmap->hdc != nullptr)
+        pBitmap->hbmOriginal = SelectObject(pBitmap->hdc, hbm);
+    if (pBitmap->hbmOriginal != nullptr && pBitmap->hbmOriginal != HGDI_ERROR)
         return true;
-    pPicture->hbmOriginal = nullptr;
-    if (pPicture->hdc != nullptr)
-        DeleteDC(pPicture->hdc);
+    pBitmap->hbmOriginal = nullptr;
+    if (pBitmap->hdc != nullptr)
+        DeleteDC(pBitmap->hdc);
     if (hbm != nullptr)
         DeleteObject(hbm);
-    *pPicture = {};
+    *pBitmap = {};
     return false;
 }
 
-inline void FreeMemoryPicture(MemoryPicture *pPicture)
+inline void FreeMemoryBitmap(MemoryBitmap *pBitmap)
 {
-    if (pPicture->hdc != nullptr) {
+    if (pBitmap->hdc != nullptr) {
         // The bitmap cannot be deleted while it is still selected.
-        if (pPicture->hbmOriginal != nullptr)
-            SelectObject(pPicture->hdc, pPicture->hbmOriginal);
-        DeleteDC(pPicture->hdc);
+        if (pBitmap->hbmOriginal != nullptr)
+            SelectObject(pBitmap->hdc, pBitmap->hbmOriginal);
+        DeleteDC(pBitmap->hdc);
     }
-    if (pPicture->hbm != nullptr)
-        DeleteObject(pPicture->hbm);
-    *pPicture = {};
+    if (pBitmap->hbm != nullptr)
+        DeleteObject(pBitmap->hbm);
+    *pBitmap = {};
 }

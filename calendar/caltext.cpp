@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "base/sjis.h"
-#include "settings/settings.h"
 
 namespace {
 
@@ -29,8 +28,7 @@ const char *GetWeekdayLabel(int nWeekday)
     return nWeekday >= 0 && nWeekday < 7 ? kWeekdayLabels[nWeekday] : "";
 }
 
-void ComposeClockText(int nHour, int nMinute, int nSecond, bool b24, bool bSecond, char *pszOut,
-                      size_t cbOut)
+void FormatClockText(int nHour, int nMinute, int nSecond, bool b24, bool bSecond, char *pszOut, size_t cbOut)
 {
     if (!CanWrite(pszOut, cbOut))
         return;
@@ -45,14 +43,6 @@ void ComposeClockText(int nHour, int nMinute, int nSecond, bool b24, bool bSecon
         std::snprintf(pszOut, cbOut, "%2u%c%02u", uHour, chSeparator,
                       static_cast<unsigned>(nMinute));
     }
-}
-
-ClockText FormatClockText(int nHour, int nMinute, int nSecond)
-{
-    ClockText text;
-    ComposeClockText(nHour, nMinute, nSecond, Settings.b24 != 0, Settings.bSecond != 0, text.sz,
-                     sizeof(text.sz));
-    return text;
 }
 
 void ToFullWidthDigits(char *pszText, size_t cbText)

@@ -11,14 +11,7 @@ const char *GetWeekdayLabel(int nWeekday);
 
 // The clock text: " 9:05:03" with seconds, else " 9:05" or " 9 05" by the parity of the second.
 // Without b24 the hour is taken mod 12. Never writes more than cbOut bytes.
-void ComposeClockText(int nHour, int nMinute, int nSecond, bool b24, bool bSecond, char *pszOut,
-                      size_t cbOut);
-
-struct ClockText {
-    char sz[kFieldTextSize];
-};
-// The clock text as the current Settings (b24, bSecond) ask for it.
-ClockText FormatClockText(int nHour, int nMinute, int nSecond);
+void FormatClockText(int nHour, int nMinute, int nSecond, bool b24, bool bSecond, char *pszOut, size_t cbOut);
 
 // Rewrites ASCII digits and blanks as their full-width forms, leaving double-byte characters
 // whole. The result is cut at a character boundary to fit cbText bytes with its terminator.

@@ -4,8 +4,7 @@
 #include "base/gdi_scope_win.h"
 #include "calendar/caltext.h"
 #include "calendar/holiday.h"
-#include "render/canvas_win.h"
-#include "settings/settings.h"
+#include "calendar/textfont_win.h"
 
 namespace {
 
@@ -24,12 +23,12 @@ constexpr PageField kRokuyoField = {12, 670};
 constexpr PageField kTimeField = {10, 885};
 
 // Centred in the band from the page's left to its right edge moved by nRightShift.
-void DrawPageField(HDC hdc, const RECT *prcPage, const PageField &field, int nRightShift,
+void DrawPageField(HDC hdc, const RECT *prcPage, const char *pszFace, const PageField &field, int nRightShift,
                    const char *pszText)
 {
     RECT rc = *prcPage;
     const int h = rc.bottom - rc.top;
-    ScopedSelectObject selectFont(hdc, GetTextFont(h / field.nHeightDivisor));
+    ScopedSelectObject selectFont(hdc, GetTextFont(pszFace, h / field.nHeightDivisor));
     SetBkMode(hdc, TRANSPARENT);
     rc.top += h * field.nTopPermille / 1000;
     rc.right += nRightShift;
@@ -68,10 +67,10 @@ void DrawOutlinedText(HDC hdc, const char *pszText, const RECT &rcHome, UINT uFo
     DrawTextA(hdc, pszText, -1, &rc, uFormat);
 }
 
-void DrawOverlayText(HDC hdc, const RECT *prcLayer, const char *pszText, int nTop, int nBottom,
+void DrawOverlayText(HDC hdc, const RECT *prcLayer, const char *pszFace, const char *pszText, int nTop, int nBottom,
                      UINT uFormat)
 {
-    ScopedSelectObject selectFont(hdc, GetTextFont((prcLayer->bottom - prcLayer->top) / 8));
+    ScopedSelectObject selectFont(hdc, GetTextFont(pszFace, (prcLayer->bottom - prcLayer->top) / 8));
     SetBkMode(hdc, TRANSPARENT);
     const RECT rcHome = {prcLayer->left + kOverlayInset, nTop, prcLayer->right - kOverlayInset,
                          nBottom};
@@ -80,36 +79,36 @@ void DrawOverlayText(HDC hdc, const RECT *prcLayer, const char *pszText, int nTo
 
 }  // namespace
 
-void DrawCalendarYear(HDC hdc, const RECT *prcPage, int nYear)
+void DrawCalendarYear(HDC hdc, const RECT *prcPage, const char *pszFace, int nYear)
 {
     char szText[kFieldTextSize];
     FormatYearText(nYear, szText, sizeof(szText));
-    DrawPageField(hdc, prcPage, kYearField, 0, szText);
+    DrawPageField(hdc, prcPage, pszFace, kYearField, 0, szText);
 }
 
-void DrawCalendarMonth(HDC hdc, const RECT *prcPage, int nMonth)
+void DrawCalendarMonth(HDC hdc, const RECT *prcPage, const char *pszFace, int nMonth)
 {
     char szText[kFieldTextSize];
     FormatMonthText(nMonth, szText, sizeof(szText));
-    DrawPageField(hdc, prcPage, kMonthField, 0, szText);
+    DrawPageField(hdc, prcPage, pszFace, kMonthField, 0, szText);
 }
 
-void DrawCalendarDay(HDC hdc, const RECT *prcPage, int nDay)
+void DrawCalendarDay(HDC hdc, const RECT *prcPage, const char *pszFace, int nDay)
 {
     char szText[kFieldTextSize];
     FormatDayText(nDay, szText, sizeof(szText));
-    DrawPageField(hdc, prcPage, kDayField, 0, szText);
+    DrawPageField(hdc, prcPage, pszFace, kDayField, 0, szText);
 }
 
-void DrawCalendarWeekday(HDC hdc, const RECT *prcPage, int nWeekday)
+void DrawCalendarWeekday(HDC hdc, const RECT *prcPage, const char *pszFace, int nWeekday, bool bBesideRokuyo)
 {
-    const int nShift = Settings.b6 ? -QuarterWidth(prcPage) : 0;
-    DrawPageField(hdc, prcPage, kWeekdayField, nShift, GetWeekdayLabel(nWeekday));
+    const int nShift = bBesideRokuyo ? -QuarterWidth(prcPage) : 0;
+    DrawPageField(hdc, prcPage, pszFace, kWeekdayField, nShift, GetWeekdayLabel(nWeekday));
 }
 
-void DrawCalendarRokuyo(HDC hdc, const RECT *prcPage, int nRokuyo)
+void DrawCalendarRokuyo(HDC hdc, const RECT *prcPage, const char *pszFace, int nRokuyo)
 {
-    DrawPageField(hdc, prcPage, kRokuyoField, QuarterWidth(prcPage), GetRokuyoLabel(nRokuyo));
+    DrawPageField(hdc, prcPage, pszFace, kRokuyoField, QuarterWidth(prcPage), GetRokuyoLabel(nRokuyo));
 }
 
 RECT CalendarTimeBand(const RECT *prcPage)
@@ -119,21 +118,20 @@ RECT CalendarTimeBand(const RECT *prcPage)
     return rc;
 }
 
-void DrawCalendarTime(HDC hdc, const RECT *prcPage, int nHour, int nMinute, int nSecond)
+void DrawCalendarTime(HDC hdc, const RECT *prcPage, const char *pszFace, const char *pszTime)
 {
-    DrawPageField(hdc, prcPage, kTimeField, 0, FormatClockText(nHour, nMinute, nSecond).sz);
+    DrawPageField(hdc, prcPage, pszFace, kTimeField, 0, pszTime);
 }
 
-void DrawOverlayTime(HDC hdc, const RECT *prcLayer, int nHour, int nMinute, int nSecond)
+void DrawOverlayTime(HDC hdc, const RECT *prcLayer, const char *pszFace, const char *pszTime)
 {
-    DrawOverlayText(hdc, prcLayer, FormatClockText(nHour, nMinute, nSecond).sz, kOverlayTimeTop,
-                    kOverlayTimeBottom, DT_LEFT | DT_TOP);
+    DrawOverlayText(hdc, prcLayer, pszFace, pszTime, kOverlayTimeTop, kOverlayTimeBottom, DT_LEFT | DT_TOP);
 }
 
-void DrawOverlayDate(HDC hdc, const RECT *prcLayer, int nMonth, int nDay)
+void DrawOverlayDate(HDC hdc, const RECT *prcLayer, const char *pszFace, int nMonth, int nDay)
 {
     char szText[kFieldTextSize];
     FormatOverlayDateText(nMonth, nDay, szText, sizeof(szText));
-    DrawOverlayText(hdc, prcLayer, szText, kOverlayDateTop, kOverlayDateBottom,
+    DrawOverlayText(hdc, prcLayer, pszFace, szText, kOverlayDateTop, kOverlayDateBottom,
                     DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
 }

@@ -1,4 +1,4 @@
-// The time-signal and rotation check run at the start of every paint.
+// The time-signal and rotation check, run first in every paint: the system's and the ticks'.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,4 @@
-// The one owner of what paints keep: made at the first paint, fonts remade when the face
-// changes, everything freed when the window goes.
+// The one owner of what paints keep: made at the first paint, everything freed when the window goes.
 #include "render/canvas_win.h"
 
 #include <cstdlib>
@@ -7,34 +6,24 @@
 #include <initializer_list>
 
 #include "base/appinfo_win.h"
-#include "render/layout.h"
-#include "render/sheet.h"
+#include "base/layout.h"
+#include "calendar/textfont_win.h"
+#include "render/panel.h"
 #include "res/resource.h"
-#include "settings/settings.h"
 
 namespace {
 
 Canvas canvas;
 bool bCanvasReady;
 
-// The page and the overlay use five heights; a few spare slots cost nothing.
-struct KeptFont {
-    int nHeight;
-    HFONT hFont;
-};
-KeptFont keptFonts[8];
-int nKeptFonts;
-int nNextSlot;  // when all slots are taken, the one to reuse next
-char szKeptFace[sizeof(Settings.szFont)];
-
-bool MakeRgbPicture(MemoryPicture *pPicture, HDC hdc, void **ppvBits)
+bool MakeRgbImage(MemoryBitmap *pBitmap, HDC hdc, void **ppvBits)
 {
-    return MakeMemoryPicture(pPicture, hdc, CreateRgbDib(hdc, kPanelWidth, kPanelHeight, ppvBits));
+    return MakeMemoryBitmap(pBitmap, hdc, CreateRgbDib(hdc, kPanelWidth, kPanelHeight, ppvBits));
 }
 
-bool MakeResourcePicture(MemoryPicture *pPicture, HDC hdc, int nId)
+bool MakeResourceBitmap(MemoryBitmap *pBitmap, HDC hdc, int nId)
 {
-    return MakeMemoryPicture(pPicture, hdc, LoadBitmapA(AppInfo.hInstance, MAKEINTRESOURCEA(nId)));
+    return MakeMemoryBitmap(pBitmap, hdc, LoadBitmapA(AppInfo.hInstance, MAKEINTRESOURCEA(nId)));
 }
 
 // The background goes through GDI once, as the panel always drew it: a bitmap the screen's
@@ -42,12 +31,12 @@ bool MakeResourcePicture(MemoryPicture *pPicture, HDC hdc, int nId)
 bool ReadBackground(HDC hdc)
 {
     void *pvBits;
-    MemoryPicture loaded;
-    if (!MakeRgbPicture(&canvas.background, hdc, &pvBits) || !MakeResourcePicture(&loaded, hdc, IDB_BACKGROUND))
+    MemoryBitmap loaded;
+    if (!MakeRgbImage(&canvas.background, hdc, &pvBits) || !MakeResourceBitmap(&loaded, hdc, IDB_BACKGROUND))
         return false;
     const bool bRead =
         BitBlt(canvas.background.hdc, 0, 0, kPanelWidth, kPanelHeight, loaded.hdc, 0, 0, SRCCOPY) != FALSE;
-    FreeMemoryPicture(&loaded);
+    FreeMemoryBitmap(&loaded);
     GdiFlush();
     canvas.pvBackground = pvBits;
     return bRead;
@@ -72,9 +61,9 @@ bool FindCharacterSheet()
 bool MakeCanvas(HDC hdc)
 {
     // One picture for every layout, so a page opened or closed needs no new one.
-    return MakeMemoryPicture(&canvas.picture, hdc, CreateCompatibleBitmap(hdc, 2 * kPanelWidth, 2 * kPanelHeight)) &&
-           MakeRgbPicture(&canvas.panel, hdc, &canvas.pvPanel) && MakeRgbPicture(&canvas.layer, hdc, &canvas.pvLayer) &&
-           MakeResourcePicture(&canvas.page, hdc, IDB_CALENDAR) && ReadBackground(hdc) && FindCharacterSheet();
+    return MakeMemoryBitmap(&canvas.picture, hdc, CreateCompatibleBitmap(hdc, 2 * kPanelWidth, 2 * kPanelHeight)) &&
+           MakeRgbImage(&canvas.panel, hdc, &canvas.pvPanel) && MakeRgbImage(&canvas.layer, hdc, &canvas.pvLayer) &&
+           MakeResourceBitmap(&canvas.page, hdc, IDB_CALENDAR) && ReadBackground(hdc) && FindCharacterSheet();
 }
 
 }  // namespace
@@ -91,8 +80,8 @@ Canvas *GetCanvas(HDC hdc)
 
 void ReleaseCanvas()
 {
-    for (MemoryPicture *pPicture : {&canvas.picture, &canvas.panel, &canvas.layer, &canvas.page, &canvas.background})
-        FreeMemoryPicture(pPicture);
+    for (MemoryBitmap *pBitmap : {&canvas.picture, &canvas.panel, &canvas.layer, &canvas.page, &canvas.background})
+        FreeMemoryBitmap(pBitmap);
     canvas = {};
     bCanvasReady = false;
     ReleaseTextFonts();
@@ -114,42 +103,4 @@ HBITMAP CreateRgbDib(HDC hdc, int nWidth, int nHeight, void **ppvBits)
         return nullptr;
     }
     return hbm;
-}
-
-HFONT CreateTextFont(int nHeight)
-{
-    return CreateFontA(nHeight, 0, 0, 0, FW_HEAVY, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, Settings.szFont);
-}
-
-HFONT GetTextFont(int nHeight)
-{
-    if (std::strncmp(szKeptFace, Settings.szFont, sizeof(szKeptFace)) != 0) {
-        ReleaseTextFonts();
-        std::memcpy(szKeptFace, Settings.szFont, sizeof(szKeptFace));
-    }
-    for (int i = 0; i < nKeptFonts; ++i)
-        if (keptFonts[i].nHeight == nHeight)
-            return keptFonts[i].hFont;
-    HFONT hFont = CreateTextFont(nHeight);
-    if (!hFont)
-        return nullptr;
-    int nSlot = nKeptFonts;
-    if (nKeptFonts < static_cast<int>(sizeof(keptFonts) / sizeof(keptFonts[0]))) {
-        ++nKeptFonts;
-    } else {
-        nSlot = nNextSlot;
-        nNextSlot = (nNextSlot + 1) % nKeptFonts;
-        DeleteObject(keptFonts[nSlot].hFont);
-    }
-    keptFonts[nSlot] = {nHeight, hFont};
-    return hFont;
-}
-
-void ReleaseTextFonts()
-{
-    for (int i = 0; i < nKeptFonts; ++i)
-        DeleteObject(keptFonts[i].hFont);
-    nKeptFonts = 0;
-    nNextSlot = 0;
-    szKeptFace[0] = '\0';
 }

@@ -1,20 +1,20 @@
 // Everything paints keep: the off-screen picture, the panel and overlay images, the page and
-// background bitmaps, the parsed character sheet and the fonts. Made at the first paint, kept
-// while the window lives.
+// background bitmaps and the parsed character sheet. Made at the first paint, kept while the
+// window lives.
 #pragma once
 
 #include <windows.h>
 
 #include "base/gdi_scope_win.h"
 #include "render/blend.h"
-#include "render/picture.h"
+#include "render/paint.h"
 
 struct Canvas {
-    MemoryPicture picture;     // the whole client area, large enough for every layout
-    MemoryPicture panel;       // the character panel, 24-bit top-down (CreateRgbDib)
-    MemoryPicture layer;       // the clock overlay before it is blended, 24-bit top-down
-    MemoryPicture page;        // bitmap resource 114 as LoadBitmapA makes it
-    MemoryPicture background;  // bitmap resource 115, read once into 24-bit rows like the panel's
+    MemoryBitmap picture;     // the whole client area, large enough for every layout
+    MemoryBitmap panel;       // the character panel, 24-bit top-down (CreateRgbDib)
+    MemoryBitmap layer;       // the clock overlay before it is blended, 24-bit top-down
+    MemoryBitmap page;        // bitmap resource 114 as LoadBitmapA makes it
+    MemoryBitmap background;  // bitmap resource 115, read once into 24-bit rows like the panel's
     void *pvPanel;
     void *pvLayer;
     const void *pvBackground;
@@ -30,16 +30,8 @@ struct Canvas {
 // paint tries again). With a null hdc only a canvas already made is returned.
 Canvas *GetCanvas(HDC hdc);
 
-// Frees the canvas and the fonts. The window procedure calls it when the window goes.
+// Frees the canvas and the text fonts. The window procedure calls it when the window goes.
 void ReleaseCanvas();
 
 // A 24-bit top-down DIB section; *ppvBits receives its pixels. Null on failure.
 HBITMAP CreateRgbDib(HDC hdc, int nWidth, int nHeight, void **ppvBits);
-
-// The one recipe of every calendar and clock font: szFont at that height, heavy, Shift-JIS.
-HFONT CreateTextFont(int nHeight);
-// CreateTextFont's font of that height, kept until szFont changes; the caller selects it
-// and never deletes it.
-HFONT GetTextFont(int nHeight);
-// Deletes the kept fonts (none may be selected into a device context).
-void ReleaseTextFonts();

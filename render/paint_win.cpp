@@ -1,13 +1,11 @@
-// Window painting: the character panel and the calendar page composed off-screen where they
-// changed, then one blit.
+// Window painting: the character panel and the calendar page drawn from the key where it
+// changed, then shown at the window's scale with one blit.
 #include "render/paint_win.h"
 
-#include "base/clock_win.h"
+#include "base/gdi_scope_win.h"
+#include "base/layout.h"
 #include "calendar/caltext_win.h"
-#include "calendar/holidaylaw.h"
-#include "calendar/lunar.h"
 #include "render/canvas_win.h"
-#include "render/layout.h"
 #include "render/panel_win.h"
 #include "settings/settings.h"
 #include "settings/state.h"
@@ -16,6 +14,7 @@ namespace {
 
 constexpr COLORREF kInkBlack = RGB(0, 0, 0);
 
+// The one place the drawing's inputs are read: everything below draws from the key alone.
 PictureKey KeyFor(const SYSTEMTIME &st)
 {
     return MakePictureKey(Settings, nBlinkStep,
@@ -30,35 +29,35 @@ void CopyPageBackground(const Canvas &canvas, const RECT &rcPage, const RECT &rc
 }
 
 // Year, rokuyo and time in black; day, month and weekday in the day's colour.
-void DrawCalendarPage(const Canvas &canvas, const RECT &rcPage, const SYSTEMTIME &st)
+void DrawCalendarPage(const Canvas &canvas, const RECT &rcPage, const PictureKey &key)
 {
     HDC hdc = canvas.picture.hdc;
+    const PageKey &page = key.page;
     CopyPageBackground(canvas, rcPage, rcPage);
     SetTextColor(hdc, kInkBlack);
-    DrawCalendarYear(hdc, &rcPage, st.wYear);
-    SetTextColor(hdc, ChooseDayColor(Settings.bHolidayLaw, st.wYear, st.wMonth, st.wDay, st.wDayOfWeek));
-    DrawCalendarDay(hdc, &rcPage, st.wDay);
-    DrawCalendarMonth(hdc, &rcPage, st.wMonth);
-    DrawCalendarWeekday(hdc, &rcPage, st.wDayOfWeek);
-    if (Settings.b6) {
+    DrawCalendarYear(hdc, &rcPage, key.szFace, page.nYear);
+    SetTextColor(hdc, page.crDay);
+    DrawCalendarDay(hdc, &rcPage, key.szFace, page.nDay);
+    DrawCalendarMonth(hdc, &rcPage, key.szFace, page.nMonth);
+    DrawCalendarWeekday(hdc, &rcPage, key.szFace, page.nWeekday, page.nRokuyo >= 0);
+    if (page.nRokuyo >= 0) {
         SetTextColor(hdc, kInkBlack);
-        DrawCalendarRokuyo(hdc, &rcPage, ChooseRokuyoIndex(Settings.bLunarRokuyo, st.wYear, st.wMonth, st.wDay));
+        DrawCalendarRokuyo(hdc, &rcPage, key.szFace, page.nRokuyo);
     }
     SetTextColor(hdc, kInkBlack);
-    DrawCalendarTime(hdc, &rcPage, st.wHour, st.wMinute, st.wSecond);
+    DrawCalendarTime(hdc, &rcPage, key.szFace, page.szTime);
 }
 
 // Within a day only the time moves: its band alone is drawn again.
-void DrawCalendarPageTime(const Canvas &canvas, const RECT &rcPage, const SYSTEMTIME &st)
+void DrawCalendarPageTime(const Canvas &canvas, const RECT &rcPage, const PictureKey &key)
 {
     CopyPageBackground(canvas, rcPage, CalendarTimeBand(&rcPage));
     SetTextColor(canvas.picture.hdc, kInkBlack);
-    DrawCalendarTime(canvas.picture.hdc, &rcPage, st.wHour, st.wMinute, st.wSecond);
+    DrawCalendarTime(canvas.picture.hdc, &rcPage, key.szFace, key.page.szTime);
 }
 
-// Brings the kept picture up to date for the time st, drawing again only the parts whose key
-// changed. Returns the part of the picture that changed, empty when nothing did.
-RECT UpdatePicture(Canvas &canvas, const PictureKey &key, const SYSTEMTIME &st)
+// Brings the kept picture up to the key, drawing again only the parts whose key changed. Returns the part of the picture that changed, empty when nothing did.
+RECT UpdatePicture(Canvas &canvas, const PictureKey &key)
 {
     const PanelLayout &layout = key.layout;
     const bool bAll = !canvas.bDrawn || !SameLayout(key, canvas.drawn);
@@ -70,30 +69,22 @@ RECT UpdatePicture(Canvas &canvas, const PictureKey &key, const SYSTEMTIME &st)
         rcChanged = {0, 0, layout.cxClient, layout.cyClient};
     }
     if (bAll || !SamePanel(key, canvas.drawn)) {
-        DrawCharacterPanel(canvas.picture.hdc, st);
+        DrawCharacterPanel(canvas.picture.hdc, key);
         const RECT rcPanel = {layout.xPanel, layout.yPanel, layout.xPanel + kPanelWidth, layout.yPanel + kPanelHeight};
         UnionRect(&rcChanged, &rcChanged, &rcPanel);
     }
     const RECT rcPage = {layout.xPage, layout.yPage, layout.xPage + kPanelWidth, layout.yPage + kPanelHeight};
-    if (Settings.bStatus && (bAll || !SamePageDay(key, canvas.drawn))) {
-        DrawCalendarPage(canvas, rcPage, st);
+    if (key.page.bShown && (bAll || !SamePageDay(key, canvas.drawn))) {
+        DrawCalendarPage(canvas, rcPage, key);
         UnionRect(&rcChanged, &rcChanged, &rcPage);
-    } else if (Settings.bStatus && !SamePage(key, canvas.drawn)) {
-        DrawCalendarPageTime(canvas, rcPage, st);
+    } else if (key.page.bShown && !SamePage(key, canvas.drawn)) {
+        DrawCalendarPageTime(canvas, rcPage, key);
         const RECT rcBand = CalendarTimeBand(&rcPage);
         UnionRect(&rcChanged, &rcChanged, &rcBand);
     }
     canvas.drawn = key;
     canvas.bDrawn = true;
     return rcChanged;
-}
-
-// The window shows the picture at a whole-number scale: the client's size over the layout's.
-int WindowScaleOf(const PanelLayout &layout, const RECT &rcClient)
-{
-    const int sx = rcClient.right / layout.cxClient, sy = rcClient.bottom / layout.cyClient;
-    const int s = sx < sy ? sx : sy;
-    return s > 1 ? s : 1;
 }
 
 // Copies the part rc of the picture to hdc, enlarged at this one blit to the window's scale s:
@@ -121,27 +112,25 @@ struct Prepared {
     int nScale;
 };
 
-bool Prepare(HWND hWnd, HDC hdc, const SYSTEMTIME &st, const PictureKey &key, Prepared *p)
+bool Prepare(HWND hWnd, HDC hdc, const PictureKey &key, Prepared *p)
 {
     GetClientRect(hWnd, &p->rcClient);
     // Without the kept images the window keeps what it shows; the next paint tries again.
     p->pCanvas = GetCanvas(hdc);
     if (!p->pCanvas || p->rcClient.right <= 0 || p->rcClient.bottom <= 0)
         return false;
-    p->rcChanged = UpdatePicture(*p->pCanvas, key, st);
-    p->nScale = WindowScaleOf(key.layout, p->rcClient);
+    p->rcChanged = UpdatePicture(*p->pCanvas, key);
+    // The placement settles the scale with the window's size, before any paint.
+    p->nScale = nWindowScale > 1 ? nWindowScale : 1;
     return true;
 }
 
 }  // namespace
 
-void PaintWindow(HWND hWnd, HDC hdc)
+void PaintWindow(HWND hWnd, HDC hdc, const SYSTEMTIME &st)
 {
-    // One reading of the clock for the panel and the page, so they never disagree.
-    SYSTEMTIME st;
-    ReadLocalTime(&st);
     Prepared p;
-    if (!Prepare(hWnd, hdc, st, KeyFor(st), &p))
+    if (!Prepare(hWnd, hdc, KeyFor(st), &p))
         return;
     // All the system asks for: its clip box, in picture pixels rounded outwards.
     RECT rcClip;
@@ -150,6 +139,13 @@ void PaintWindow(HWND hWnd, HDC hdc)
     const int s = p.nScale;
     const RECT rc = {rcClip.left / s, rcClip.top / s, (rcClip.right + s - 1) / s, (rcClip.bottom + s - 1) / s};
     ShowPicture(*p.pCanvas, hdc, rc, p.rcClient, s);
+    // The picture is kept as drawn, so all that changed goes to the screen now, also where it lies
+    // outside what the system asked for: later ticks see nothing left to show.
+    if (!IsRectEmpty(&p.rcChanged)) {
+        ScopedGetDC dc(hWnd);
+        if (dc)
+            ShowPicture(*p.pCanvas, dc, p.rcChanged, p.rcClient, s);
+    }
 }
 
 void PaintWindowChanges(HWND hWnd, const SYSTEMTIME &st)
@@ -159,11 +155,8 @@ void PaintWindowChanges(HWND hWnd, const SYSTEMTIME &st)
     if (pCanvas && pCanvas->bDrawn && SameLayout(key, pCanvas->drawn) && SamePanel(key, pCanvas->drawn) &&
         SamePage(key, pCanvas->drawn))
         return;
-    HDC hdc = GetDC(hWnd);
-    if (!hdc)
-        return;
+    ScopedGetDC dc(hWnd);
     Prepared p;
-    if (Prepare(hWnd, hdc, st, key, &p))
-        ShowPicture(*p.pCanvas, hdc, p.rcChanged, p.rcClient, p.nScale);
-    ReleaseDC(hWnd, hdc);
+    if (dc && Prepare(hWnd, dc, key, &p))
+        ShowPicture(*p.pCanvas, dc, p.rcChanged, p.rcClient, p.nScale);
 }

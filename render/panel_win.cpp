@@ -7,10 +7,8 @@
 #include "calendar/caltext_win.h"
 #include "render/blend.h"
 #include "render/canvas_win.h"
-#include "render/layout.h"
-#include "render/sheet.h"
-#include "settings/settings.h"
-#include "settings/state.h"
+#include "base/layout.h"
+#include "render/panel.h"
 
 namespace {
 
@@ -36,28 +34,25 @@ bool DescribeTarget(HBITMAP hbm, PixelTarget *pTarget)
 
 // The picture, with the patch over the eyes drawn straight from its place on the
 // sheet: the resource itself is never changed.
-void BlendCharacter(const Canvas &canvas)
+void BlendCharacter(const Canvas &canvas, const PanelKey &panel)
 {
     BlitRect pieces[kMaxCharacterPieces];
-    const int nPieces = CharacterPieces(BlinkPatchFor(nBlinkStep, Settings.nDrawChara), pieces);
+    const int nPieces = CharacterPieces(panel.nPatch, pieces);
     for (int i = 0; i < nPieces; ++i)
         BlendDib(canvas.panel.hbm, pieces[i].nDestX, pieces[i].nDestY, pieces[i].nWidth, pieces[i].nHeight,
                  canvas.pbmihSheet, canvas.pvSheetBits, pieces[i].nSourceX, pieces[i].nSourceY, kCharacterKey,
-                 Settings.nTransparent);
+                 panel.nTransparent);
 }
 
-void BlendClockOverlay(const Canvas &canvas, const SYSTEMTIME &st)
+void BlendClockOverlay(const Canvas &canvas, const PanelKey &panel, const char *pszFace)
 {
-    // At 100 the blend leaves the panel as it is: no text to draw.
-    if (Settings.nTransparentCal >= 100)
-        return;
     // Grey everywhere is the key: whatever the text leaves grey stays out of the blend.
     std::memset(canvas.pvLayer, 128, kPanelBytes);
     RECT rcLayer = {0, 0, kPanelWidth, kPanelHeight};
-    DrawOverlayTime(canvas.layer.hdc, &rcLayer, st.wHour, st.wMinute, st.wSecond);
-    DrawOverlayDate(canvas.layer.hdc, &rcLayer, st.wMonth, st.wDay);
+    DrawOverlayTime(canvas.layer.hdc, &rcLayer, pszFace, panel.szTime);
+    DrawOverlayDate(canvas.layer.hdc, &rcLayer, pszFace, panel.nMonth, panel.nDay);
     BlendDib(canvas.panel.hbm, 0, 0, kPanelWidth, kPanelHeight, &kLayerHeader, canvas.pvLayer, 0, 0, kOverlayKey,
-             Settings.nTransparentCal);
+             panel.nTransparentCal);
 }
 
 }  // namespace
@@ -84,7 +79,7 @@ void CopyDibKeyed(HBITMAP hbmDest, int xDest, int yDest, int nWidth, int nHeight
     BlendDib(hbmDest, xDest, yDest, nWidth, nHeight, pbmihSource, pvSourceBits, xSource, ySource, dwKey, 0);
 }
 
-void DrawCharacterPanel(HDC hdcTarget, const SYSTEMTIME &st)
+void DrawCharacterPanel(HDC hdcTarget, const PictureKey &key)
 {
     const Canvas *pCanvas = GetCanvas(hdcTarget);
     if (!pCanvas)
@@ -92,9 +87,9 @@ void DrawCharacterPanel(HDC hdcTarget, const SYSTEMTIME &st)
     // GDI may still owe the panel a drawing call; its bits must be current before they are written.
     GdiFlush();
     std::memcpy(pCanvas->pvPanel, pCanvas->pvBackground, kPanelBytes);
-    BlendCharacter(*pCanvas);
-    if (!Settings.bStatus)
-        BlendClockOverlay(*pCanvas, st);
-    const PanelLayout layout = LayoutPanels(Settings.bStatus, Settings.nCalendarPos);
-    BitBlt(hdcTarget, layout.xPanel, layout.yPanel, kPanelWidth, kPanelHeight, pCanvas->panel.hdc, 0, 0, SRCCOPY);
+    BlendCharacter(*pCanvas, key.panel);
+    if (key.panel.nTransparentCal < 100)
+        BlendClockOverlay(*pCanvas, key.panel, key.szFace);
+    BitBlt(hdcTarget, key.layout.xPanel, key.layout.yPanel, kPanelWidth, kPanelHeight, pCanvas->panel.hdc, 0, 0,
+           SRCCOPY);
 }

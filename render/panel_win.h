@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "render/paint.h"
+
 // Blends a rectangle of an 8- or 24-bit DIB (header with its colour table right
 // after it, pixels apart) onto a CreateRgbDib image, skipping the key colour
 // (blue + 256 * green + 65536 * red). nTransparency is the share, in percent,
@@ -15,7 +17,7 @@ void BlendDib(HBITMAP hbmDest, int xDest, int yDest, int nWidth, int nHeight, co
 void CopyDibKeyed(HBITMAP hbmDest, int xDest, int yDest, int nWidth, int nHeight, const BITMAPINFOHEADER *pbmihSource,
                   const void *pvSourceBits, int xSource, int ySource, DWORD dwKey);
 
-// Composes background, character (with the blink patch) and, while the page is
-// hidden, the clock overlay for the time st, and copies the panel to its place in
-// hdcTarget. When the kept images cannot be had, nothing is drawn.
-void DrawCharacterPanel(HDC hdcTarget, const SYSTEMTIME &st);
+// Composes background, character (with the key's blink patch) and, when the key has one, the
+// clock overlay, and copies the panel to its place in hdcTarget by the key's layout. Reads
+// nothing but the key. When the kept images cannot be had, nothing is drawn.
+void DrawCharacterPanel(HDC hdcTarget, const PictureKey &key);

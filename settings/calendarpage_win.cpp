@@ -1,40 +1,34 @@
 // The Calendar page of the property sheet: holidays by the law and the rokuyo from the lunar calendar.
+#include "settings/calendarpage_win.h"
+
 #include "res/resource.h"
-#include "settings/pages_win.h"
+#include "settings/pagecontrols_win.h"
 #include "settings/settings.h"
 
 namespace {
 
-void OnInitCalendarPage(HWND hDlg)
-{
-    CheckDlgButton(hDlg, IDC_HOLIDAYLAW, Settings.bHolidayLaw ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hDlg, IDC_LUNARROKUYO, Settings.bLunarRokuyo ? BST_CHECKED : BST_UNCHECKED);
-}
+const PageControl kControls[] = {
+    {kPageCheckBox, IDC_HOLIDAYLAW, &Settings.bHolidayLaw, nullptr, 0, 0},
+    {kPageCheckBox, IDC_LUNARROKUYO, &Settings.bLunarRokuyo, nullptr, 0, 0},
+};
+constexpr PageTable kPage = MakePageTable(kControls);
 
-INT_PTR OnCalendarPageCommand(HWND hDlg, int nId)
+BOOL OnCommand(HWND hDlg, WORD wId, WORD wCode)
 {
-    const int32_t bChecked = IsChecked(hDlg, nId);
-    switch (nId) {
-    case IDC_HOLIDAYLAW: Settings.bHolidayLaw = bChecked; break;
-    case IDC_LUNARROKUYO: Settings.bLunarRokuyo = bChecked; break;
-    default: return FALSE;
-    }
+    if (!ApplyPageControl(hDlg, kPage, wId, wCode))
+        return FALSE;
     RepaintMainWindow(hDlg);
     return TRUE;
 }
 
 }  // namespace
 
-// OK and Cancel need nothing here: the caller keeps or restores the whole record.
+// OK and Cancel need nothing here: the caller keeps or restores the record.
 INT_PTR CALLBACK CalendarPageProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM)
 {
     switch (uMsg) {
-    case WM_INITDIALOG:
-        OnInitCalendarPage(hDlg);
-        return TRUE;
-    case WM_COMMAND:
-        return OnCalendarPageCommand(hDlg, LOWORD(wParam));
-    default:
-        return FALSE;
+    case WM_INITDIALOG: InitPageControls(hDlg, kPage); return TRUE;
+    case WM_COMMAND: return OnCommand(hDlg, LOWORD(wParam), HIWORD(wParam));
+    default: return FALSE;
     }
 }

@@ -10,9 +10,8 @@
 #include "base/appinfo_win.h"
 #include "base/dialog_place_win.h"
 #include "res/resource.h"
-#include "settings/page_rules.h"
-#include "settings/pages_win.h"
-#include "settings/percent_win.h"
+#include "settings/clockpage.h"
+#include "settings/pagecontrols_win.h"
 #include "settings/settings.h"
 #include "settings/state.h"
 
@@ -24,8 +23,15 @@ static_assert(kOpenFileV1Size == 76, "the file dialog gets the first, 76-byte re
 
 namespace {
 
-const PercentControls kCalTransparency = {&Settings.nTransparentCal, &bClockPageReady, IDC_CALTRANS_TRACK,
-                                          IDC_CALTRANS_EDIT, IDC_CALTRANS_SPIN};
+const PageControl kControls[] = {
+    {kPageCheckBox, IDC_24HOUR, &Settings.b24, nullptr, 0, 0},
+    {kPageCheckBox, IDC_SECOND, &Settings.bSecond, nullptr, 0, 0},
+    {kPageCheckBox, IDC_ROKUYO, &Settings.b6, nullptr, 0, 0},
+    {kPageCheckBox, IDC_ALARM, &Settings.bAlarm, nullptr, 0, 0},
+    {kPageCheckBox, IDC_ALARM30, &Settings.bAlarm30, nullptr, 0, 0},
+    {kPagePercent, IDC_CALTRANS_TRACK, &Settings.nTransparentCal, nullptr, IDC_CALTRANS_EDIT, IDC_CALTRANS_SPIN},
+};
+constexpr PageTable kPage = MakePageTable(kControls, &bClockPageReady);
 
 // The three controls of each time signal, enabled together with its flag.
 const int kHourGroup[] = {IDC_WAVE_LABEL, IDC_WAVE, IDC_BROWSEWAVE};
@@ -58,55 +64,36 @@ void ReadWavePath(HWND hDlg, int idEdit, char *pszField, size_t cbField)
 
 BOOL OnInitDialog(HWND hDlg)
 {
-    CheckDlgButton(hDlg, IDC_24HOUR, Settings.b24 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hDlg, IDC_SECOND, Settings.bSecond ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hDlg, IDC_ROKUYO, Settings.b6 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hDlg, IDC_ALARM, Settings.bAlarm ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hDlg, IDC_ALARM30, Settings.bAlarm30 ? BST_CHECKED : BST_UNCHECKED);
+    InitPageControls(hDlg, kPage);
     InitWaveGroup(hDlg, kHourGroup, Settings.szWave, Settings.bAlarm);
     InitWaveGroup(hDlg, kHalfHourGroup, Settings.szWave30, Settings.bAlarm30);
-    InitPercentControls(hDlg, kCalTransparency);
-    bClockPageReady = 1;
     return TRUE;
 }
 
 BOOL OnCommand(HWND hDlg, WORD wId, WORD wCode)
 {
     switch (wId) {
-    case IDC_24HOUR: Settings.b24 = IsChecked(hDlg, wId); break;
-    case IDC_SECOND: Settings.bSecond = IsChecked(hDlg, wId); break;
-    case IDC_ROKUYO: Settings.b6 = IsChecked(hDlg, wId); break;
-    case IDC_ALARM:
-        Settings.bAlarm = IsChecked(hDlg, wId);
-        EnableGroup(hDlg, kHourGroup, Settings.bAlarm);
-        break;
-    case IDC_ALARM30:
-        Settings.bAlarm30 = IsChecked(hDlg, wId);
-        EnableGroup(hDlg, kHalfHourGroup, Settings.bAlarm30);
-        break;
     case IDC_BROWSEWAVE: BrowseWaveFile(hDlg, IDC_WAVE); break;
     case IDC_BROWSEWAVE30: BrowseWaveFile(hDlg, IDC_WAVE30); break;
-    case IDC_CALTRANS_EDIT:
-        if (wCode == EN_CHANGE)
-            OnPercentEditChange(hDlg, kCalTransparency);
+    default:
+        if (!ApplyPageControl(hDlg, kPage, wId, wCode))
+            return FALSE;
+        EnableGroup(hDlg, kHourGroup, Settings.bAlarm);
+        EnableGroup(hDlg, kHalfHourGroup, Settings.bAlarm30);
         break;
-    default: return FALSE;
     }
     RepaintMainWindow(hDlg);
     return TRUE;
 }
 
-BOOL OnNotify(HWND hDlg, const NMHDR *pnm)
+// The wave paths are taken from their boxes only when the sheet is accepted.
+INT_PTR OnNotify(HWND hDlg, const NMHDR *pnm)
 {
-    switch (pnm->code) {
-    case PSN_APPLY:
-        bClockPageReady = 0;
+    if (pnm->code == PSN_APPLY) {
         ReadWavePath(hDlg, IDC_WAVE, Settings.szWave, sizeof(Settings.szWave));
         ReadWavePath(hDlg, IDC_WAVE30, Settings.szWave30, sizeof(Settings.szWave30));
-        return FALSE;
-    case PSN_QUERYCANCEL: bClockPageReady = 0; return FALSE;
-    default: return FALSE;
     }
+    return OnPageNotify(kPage, pnm);
 }
 
 }  // namespace
@@ -144,7 +131,7 @@ INT_PTR CALLBACK ClockPageProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPara
     switch (uMsg) {
     case WM_INITDIALOG: return OnInitDialog(hDlg);
     case WM_COMMAND: return OnCommand(hDlg, LOWORD(wParam), HIWORD(wParam));
-    case WM_HSCROLL: OnPercentScroll(hDlg, kCalTransparency, wParam, lParam); return FALSE;
+    case WM_HSCROLL: OnPageScroll(hDlg, kPage, wParam, lParam); return FALSE;
     case WM_NOTIFY: return OnNotify(hDlg, reinterpret_cast<const NMHDR *>(lParam));
     // A page left by Cancel on another page never saw PSN_QUERYCANCEL: the next sheet
     // must not find the flag set while its up-down control first writes the edit box.

@@ -6,12 +6,15 @@
 #include <cstddef>
 
 #include "base/appinfo_win.h"
+#include "base/gdi_scope_win.h"
 #include "base/dialog_place_win.h"
 #include "res/resource.h"
-#include "settings/pages_win.h"
-#include "settings/propsheet_rules.h"
-#include "settings/sheet_font.h"
+#include "settings/calendarpage_win.h"
+#include "settings/charapage_win.h"
+#include "settings/clockpage_win.h"
+#include "settings/propsheet.h"
 #include "settings/state.h"
+#include "settings/windowpage_win.h"
 
 // The first layouts end with pcRefParent and pfnCallback (the headers' _V1_SIZE, as constants).
 constexpr UINT kPageV1Size = offsetof(PROPSHEETPAGEA, pcRefParent) + sizeof(PROPSHEETPAGEA::pcRefParent);
@@ -59,13 +62,15 @@ void DestroyPage(HPROPSHEETPAGE hPage)
 constexpr char kPageFace[] = "ＭＳ Ｐゴシック";
 constexpr int kPagePoints = 9;
 
-// Dialog base units of a face at a point size, measured as the dialog manager does.
+// Dialog base units of a face at a point size, measured as the dialog manager does. Takes hFont
+// and deletes it.
 void MeasureDialogUnits(HDC hdc, HFONT hFont, int *pcx, int *pcy)
 {
     *pcx = *pcy = 0;
-    if (!hFont)
+    ScopedGdiObject<HFONT> font(hFont);
+    ScopedSelectObject selectFont(hdc, font);
+    if (!selectFont)
         return;
-    const HGDIOBJ hOld = SelectObject(hdc, hFont);
     TEXTMETRICA tm;
     SIZE size;
     static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
@@ -73,8 +78,6 @@ void MeasureDialogUnits(HDC hdc, HFONT hFont, int *pcx, int *pcy)
         *pcx = (size.cx / 26 + 1) / 2;
         *pcy = tm.tmHeight;
     }
-    SelectObject(hdc, hOld);
-    DeleteObject(hFont);
 }
 
 // The sheet sizes its page area in its own dialog units, and its own font is smaller than
@@ -85,7 +88,7 @@ void FitSheetFontToPages(WORD *pwTemplate)
     const TemplateFont font = FindTemplateFont(pwTemplate);
     if (font.iPointSize == 0)
         return;
-    HDC hdc = GetDC(nullptr);
+    ScopedGetDC hdc(nullptr);
     if (!hdc)
         return;
     const int nPixelsPerInch = GetDeviceCaps(hdc, LOGPIXELSY);
@@ -100,7 +103,6 @@ void FitSheetFontToPages(WORD *pwTemplate)
             MeasureDialogUnits(hdc, CreateFontW(height(pt), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                                                 pszFace), pcx, pcy);
         }));
-    ReleaseDC(nullptr, hdc);
 }
 
 }  // namespace

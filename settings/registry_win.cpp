@@ -60,39 +60,42 @@ int WriteRegString(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, LPCSTR lpszVa
     return WriteRegValue(hRoot, lpszSubKey, lpszName, REG_SZ, lpszValue, lstrlenA(lpszValue) + 1);
 }
 
-// A calendar flag counts only as a 4-byte REG_DWORD: it has no defaults path of its own.
-static int32_t ReadCalendarFlag(LPCSTR lpszName)
+// An option beside the 28 counts only as a 4-byte REG_DWORD; anything else is as if it were not
+// stored, and it takes its default without touching the record.
+static void ReadOptionBeside(const SettingField &field)
 {
     DWORD dwValue = 0, dwType = REG_NONE, cbData = sizeof(dwValue);
-    const LONG lResult = QueryRegValue(HKEY_CURRENT_USER, kSettingsKeyPath, lpszName, &dwType, &dwValue, &cbData);
-    const int bDword = lResult == ERROR_SUCCESS && dwType == REG_DWORD && cbData == sizeof(dwValue);
-    return CalendarFlagFromStore(bDword, dwValue);
+    const LONG lResult = QueryRegValue(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, &dwType, &dwValue, &cbData);
+    if (lResult == ERROR_SUCCESS && dwType == REG_DWORD && cbData == sizeof(dwValue))
+        *SettingNumber(&Settings, field) = static_cast<int32_t>(dwValue);
+    else
+        SetDefaultField(&Settings, field);
+}
+
+static int ReadField(const SettingField &field)
+{
+    if (field.kind == kSettingString)
+        return ReadRegString(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, SettingString(&Settings, field),
+                             static_cast<DWORD>(field.cbSize));
+    DWORD dwValue = 0;
+    if (!ReadRegDword(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, &dwValue))
+        return 0;
+    *SettingNumber(&Settings, field) = static_cast<int32_t>(dwValue);
+    return 1;
 }
 
 int LoadSettings(HWND hWndOwner)
 {
     int bAllRead = 1;
-    for (const SettingField &field : SettingFields) {
-        int bRead;
-        if (field.kind == kSettingNumber) {
-            DWORD dwValue = 0;
-            bRead = ReadRegDword(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, &dwValue);
-            if (bRead)
-                *SettingNumber(&Settings, field) = static_cast<int32_t>(dwValue);
-        } else {
-            bRead = ReadRegString(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, SettingString(&Settings, field),
-                                  static_cast<DWORD>(field.cbSize));
-        }
-        bAllRead = bAllRead && bRead;
-    }
+    for (int i = 0; i < kRecordFieldCount; ++i)
+        bAllRead = ReadField(SettingFields[i]) && bAllRead;
     bSettingsLoaded = 1;
-    if (bAllRead)
-        MendSettings(&Settings);
-    else
+    if (!bAllRead)
         SetDefaultSettings(&Settings);
-    // Read after the defaults, which clear them: the flags keep their stored values either way.
-    for (const SettingField &field : CalendarFlagFields)
-        *SettingNumber(&Settings, field) = ReadCalendarFlag(field.pszName);
+    // Read after the defaults, which clear them: the options beside keep their stored values either way.
+    for (int i = kRecordFieldCount; i < kSettingFieldCount; ++i)
+        ReadOptionBeside(SettingFields[i]);
+    MendSettings(&Settings);
     if (bAllRead)
         return 1;
     SaveSettings(hWndOwner);
@@ -103,18 +106,11 @@ int SaveSettings(HWND hWndOwner)
 {
     int bAllWritten = 1;
     for (const SettingField &field : SettingFields) {
-        int bWritten;
-        if (field.kind == kSettingNumber)
-            bWritten = WriteRegDword(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName,
-                                     static_cast<DWORD>(*SettingNumber(&Settings, field)));
-        else
-            bWritten = WriteRegString(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName,
-                                      SettingString(&Settings, field));
-        bAllWritten = bAllWritten && bWritten;
-    }
-    for (const SettingField &field : CalendarFlagFields) {
-        const int bWritten = WriteRegDword(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName,
-                                           static_cast<DWORD>(*SettingNumber(&Settings, field)));
+        const int bWritten =
+            field.kind == kSettingString
+                ? WriteRegString(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, SettingString(&Settings, field))
+                : WriteRegDword(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName,
+                                static_cast<DWORD>(*SettingNumber(&Settings, field)));
         bAllWritten = bAllWritten && bWritten;
     }
     if (!bAllWritten)

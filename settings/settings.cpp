@@ -1,9 +1,8 @@
-// The settings record, its field table, defaults, the mend applied after loading and the page shift of the origin.
+// The settings record and its table; defaults, the mend and the origin rules are loops over it.
 #include "settings/settings.h"
 
 #include <cstring>
 
-#include "base/panel.h"
 #include "base/sjis.h"
 
 SettingsRecord Settings;
@@ -11,46 +10,82 @@ SettingsRecord Settings;
 const char kSettingsKeyPath[] = "Software\\Brimholt\\Vespin\\Option";
 const char kDefaultFontFace[] = "ＭＳ ゴシック";
 
-#define NUMBER_FIELD(name) {#name, kSettingNumber, offsetof(SettingsRecord, name), sizeof(int32_t)}
-#define STRING_FIELD(name) {#name, kSettingString, offsetof(SettingsRecord, name), sizeof(SettingsRecord::name)}
+namespace {
+
+constexpr int32_t kMax32 = 0x7FFFFFFF;
+constexpr int32_t kMin32 = -kMax32 - 1;
+
+}  // namespace
+
+#define FLAG(name, deflt, state) {#name, kSettingFlag, offsetof(SettingsRecord, name), 4, deflt, nullptr, \
+                                  kMendFlag, 0, 1, 0, state}
+#define NUMBER(name, deflt, mend, low, high, repl, state) {#name, kSettingNumber, offsetof(SettingsRecord, name), 4, \
+                                                           deflt, nullptr, mend, low, high, repl, state}
+#define STRING(name, deflt) {#name, kSettingString, offsetof(SettingsRecord, name), sizeof(SettingsRecord::name), \
+                             0, deflt, kMendNone, 0, 0, 0, false}
 
 const SettingField SettingFields[kSettingFieldCount] = {
-    NUMBER_FIELD(nWindowX),       NUMBER_FIELD(nWindowY),     NUMBER_FIELD(bStatus),
-    NUMBER_FIELD(nDrawChara),     STRING_FIELD(szCurrentWave), NUMBER_FIELD(bTopMost),
-    NUMBER_FIELD(bAwayTaskBar),   NUMBER_FIELD(bTaskTrayNoIcon), NUMBER_FIELD(bFix),
-    NUMBER_FIELD(nWindowPos),     NUMBER_FIELD(nCalendarPos), STRING_FIELD(szFont),
-    NUMBER_FIELD(b24),            NUMBER_FIELD(bSecond),      NUMBER_FIELD(b6),
-    NUMBER_FIELD(bAlarm),         NUMBER_FIELD(bAlarm30),     STRING_FIELD(szWave),
-    STRING_FIELD(szWave30),       NUMBER_FIELD(nTransparentCal), NUMBER_FIELD(bChara0),
-    NUMBER_FIELD(bChara1),        NUMBER_FIELD(bChara2),      NUMBER_FIELD(nChangeTiming),
-    NUMBER_FIELD(bRandom),        NUMBER_FIELD(nTransparent), NUMBER_FIELD(nHourOld),
-    NUMBER_FIELD(nMinuteOld),
+    NUMBER(nWindowX, 0, kMendNone, kMin32, kMax32, 0, true),
+    NUMBER(nWindowY, 0, kMendNone, kMin32, kMax32, 0, true),
+    FLAG(bStatus, 1, true),
+    NUMBER(nDrawChara, 0, kMendWrap, 0, kCharacterCount - 1, 0, true),
+    STRING(szCurrentWave, ""),
+    FLAG(bTopMost, 0, false),
+    FLAG(bAwayTaskBar, 0, false),
+    FLAG(bTaskTrayNoIcon, 0, false),
+    FLAG(bFix, 0, false),
+    // Unknown codes take the value whose behaviour they already had: free placement, no rotation.
+    NUMBER(nWindowPos, 0, kMendReplace, 0, 4, 0, false),
+    NUMBER(nCalendarPos, 3, kMendReplace, 0, 3, 3, false),
+    STRING(szFont, kDefaultFontFace),
+    FLAG(b24, 0, false),
+    FLAG(bSecond, 0, false),
+    FLAG(b6, 0, false),
+    FLAG(bAlarm, 0, false),
+    FLAG(bAlarm30, 0, false),
+    STRING(szWave, ""),
+    STRING(szWave30, ""),
+    // Blend factors: the nearest valid percentage.
+    NUMBER(nTransparentCal, 40, kMendClamp, 0, 100, 0, false),
+    FLAG(bChara0, 1, false),
+    FLAG(bChara1, 1, false),
+    FLAG(bChara2, 1, false),
+    NUMBER(nChangeTiming, 0, kMendReplace, 0, 13, 13, false),
+    FLAG(bRandom, 0, false),
+    NUMBER(nTransparent, 0, kMendClamp, 0, 100, 0, false),
+    NUMBER(nHourOld, 0, kMendClamp, 0, 23, 0, true),
+    NUMBER(nMinuteOld, 0, kMendClamp, 0, 59, 0, true),
+    // Beside the 28: only 0 and 1 count; anything else is as if nothing were stored.
+    NUMBER(bHolidayLaw, 0, kMendReplace, 0, 1, 0, false),
+    NUMBER(bLunarRokuyo, 0, kMendReplace, 0, 1, 0, false),
 };
 
-const SettingField CalendarFlagFields[kCalendarFlagCount] = {
-    NUMBER_FIELD(bHolidayLaw),
-    NUMBER_FIELD(bLunarRokuyo),
-};
+#undef FLAG
+#undef NUMBER
+#undef STRING
 
-#undef NUMBER_FIELD
-#undef STRING_FIELD
+const char *TextFaceFor(const char *pszStored)
+{
+    return pszStored[0] == '@' ? kDefaultFontFace : pszStored;
+}
+
+void SetDefaultField(SettingsRecord *pRec, const SettingField &field)
+{
+    if (field.kind == kSettingString) {
+        char *psz = SettingString(pRec, field);
+        std::memset(psz, 0, field.cbSize);
+        std::strncpy(psz, field.pszDefault, field.cbSize - 1);
+    } else {
+        *SettingNumber(pRec, field) = field.nDefault;
+    }
+}
 
 void SetDefaultSettings(SettingsRecord *pRec)
 {
+    // Zeroed whole first, so records compare byte for byte.
     std::memset(pRec, 0, sizeof(*pRec));
-    pRec->bChara0 = 1;
-    pRec->bChara1 = 1;
-    pRec->bChara2 = 1;
-    pRec->nTransparent = 0;
-    pRec->nTransparentCal = 40;
-    std::strcpy(pRec->szFont, kDefaultFontFace);
-    pRec->nCalendarPos = 3;
-    pRec->bStatus = 1;
-}
-
-int32_t CalendarFlagFromStore(int bReadAsDword, uint32_t dwValue)
-{
-    return bReadAsDword && dwValue == 1 ? 1 : 0;
+    for (const SettingField &field : SettingFields)
+        SetDefaultField(pRec, field);
 }
 
 void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead)
@@ -62,49 +97,46 @@ void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead)
     pszBuffer[WholeCharacterBytes(pszBuffer, cbRead < cbBuffer ? cbRead : cbBuffer - 1)] = '\0';
 }
 
-static int32_t AddWrapped(int32_t value, int32_t delta)
+int32_t MendValue(const SettingField &field, int32_t nValue)
 {
-    return static_cast<int32_t>(static_cast<uint32_t>(value) + static_cast<uint32_t>(delta));
-}
-
-void ShiftOriginForPage(int32_t nCalendarPos, int32_t nSign, int32_t *pnWindowX, int32_t *pnWindowY,
-                        int32_t nScale)
-{
-    if (nCalendarPos == 0)
-        *pnWindowY = AddWrapped(*pnWindowY, nSign * kPanelHeight * nScale);
-    else if (nCalendarPos == 3)
-        *pnWindowX = AddWrapped(*pnWindowX, nSign * kPanelWidth * nScale);
-}
-
-static void Clamp(int32_t *pValue, int32_t nLow, int32_t nHigh)
-{
-    if (*pValue < nLow)
-        *pValue = nLow;
-    else if (*pValue > nHigh)
-        *pValue = nHigh;
-}
-
-static void ReplaceOutside(int32_t *pValue, int32_t nLow, int32_t nHigh, int32_t nReplacement)
-{
-    if (*pValue < nLow || *pValue > nHigh)
-        *pValue = nReplacement;
+    switch (field.mend) {
+    case kMendFlag: return nValue != 0 ? 1 : 0;
+    case kMendClamp: return nValue < field.nLow ? field.nLow : nValue > field.nHigh ? field.nHigh : nValue;
+    case kMendReplace: return nValue < field.nLow || nValue > field.nHigh ? field.nReplacement : nValue;
+    case kMendWrap: {
+        const int64_t nCount = int64_t{field.nHigh} - field.nLow + 1;
+        const int64_t n = (int64_t{nValue} - field.nLow) % nCount;
+        return static_cast<int32_t>(field.nLow + (n < 0 ? n + nCount : n));
+    }
+    default: return nValue;
+    }
 }
 
 void MendSettings(SettingsRecord *pRec)
 {
-    // Blend factors: the nearest valid percentage.
-    Clamp(&pRec->nTransparent, 0, 100);
-    Clamp(&pRec->nTransparentCal, 0, 100);
-    // Codes: the value whose behaviour an unknown code already had
-    // (free placement, no rotation) or the default page position.
-    ReplaceOutside(&pRec->nWindowPos, 0, 4, 0);
-    ReplaceOutside(&pRec->nChangeTiming, 0, 13, 13);
-    ReplaceOutside(&pRec->nCalendarPos, 0, 3, 3);
-    pRec->nDrawChara = CharacterInRange(pRec->nDrawChara);
-    Clamp(&pRec->nHourOld, 0, 23);
-    Clamp(&pRec->nMinuteOld, 0, 59);
-    // Flags: anything but 0 is on, as every test of a flag reads it.
     for (const SettingField &field : SettingFields)
-        if (field.kind == kSettingNumber && field.pszName[0] == 'b' && *SettingNumber(pRec, field) != 0)
-            *SettingNumber(pRec, field) = 1;
+        if (field.kind != kSettingString)
+            *SettingNumber(pRec, field) = MendValue(field, *SettingNumber(pRec, field));
+}
+
+static int32_t AddWrapped(int32_t value, int64_t delta)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(value) + static_cast<uint32_t>(delta));
+}
+
+void KeepCharacterInPlace(SettingsRecord *pRec, const PanelLayout &before, int32_t nScaleBefore, int32_t nScaleAfter)
+{
+    const PanelLayout after = LayoutPanels(pRec->bStatus, pRec->nCalendarPos);
+    pRec->nWindowX = AddWrapped(pRec->nWindowX, int64_t{before.xPanel} * nScaleBefore - int64_t{after.xPanel} * nScaleAfter);
+    pRec->nWindowY = AddWrapped(pRec->nWindowY, int64_t{before.yPanel} * nScaleBefore - int64_t{after.yPanel} * nScaleAfter);
+}
+
+void RestoreOptions(SettingsRecord *pRec, const SettingsRecord &before, int32_t nScale)
+{
+    const PanelLayout now = LayoutPanels(pRec->bStatus, pRec->nCalendarPos);
+    for (const SettingField &field : SettingFields)
+        if (!field.bState)
+            std::memcpy(reinterpret_cast<char *>(pRec) + field.offset,
+                        reinterpret_cast<const char *>(&before) + field.offset, field.cbSize);
+    KeepCharacterInPlace(pRec, now, nScale, nScale);
 }

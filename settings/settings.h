@@ -1,11 +1,14 @@
-// The persisted options record, its field table, defaults and the rules applied after loading.
+// The persisted options record and its one table: each setting's name, kind, place, default and
+// the rule that brings a hand-edited value back into range.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-// The 28 fields in store order; the names are the registry value names. Two calendar
-// flags follow them, stored beside the 28 but outside their all-or-nothing load.
+#include "base/layout.h"
+
+// The 28 fields in store order, loaded all or nothing; the names are the registry value names.
+// The options after them are stored beside the 28, each loaded on its own.
 struct SettingsRecord {
     int32_t nWindowX;
     int32_t nWindowY;
@@ -41,38 +44,60 @@ struct SettingsRecord {
 
 extern SettingsRecord Settings;
 
-enum SettingKind { kSettingNumber, kSettingString };
+enum SettingKind { kSettingFlag, kSettingNumber, kSettingString };
+
+// How a loaded value is brought into the range the program indexes and blends with.
+enum SettingMend {
+    kMendNone,     // any value is used as it is
+    kMendFlag,     // anything but 0 is on, as every test of a flag reads it
+    kMendClamp,    // the nearest end of nLow..nHigh
+    kMendReplace,  // outside nLow..nHigh: nReplacement
+    kMendWrap,     // the remainder into nLow..nHigh, keeping the in-turn order
+};
 
 struct SettingField {
     const char *pszName;
     SettingKind kind;
     size_t offset;  // into SettingsRecord
-    size_t cbSize;  // 4 for numbers, the buffer size for strings
+    size_t cbSize;  // 4 for numbers and flags, the buffer size for strings
+    int32_t nDefault;
+    const char *pszDefault;  // strings only
+    SettingMend mend;
+    int32_t nLow, nHigh, nReplacement;
+    // Kept by the program as it runs (where the window stands, the page, the character, the last
+    // check), not chosen in the property sheet: a cancelled sheet leaves it as it is now.
+    bool bState;
 };
 
-constexpr int kSettingFieldCount = 28;
+// The 28 of the record, then the options stored beside them.
+constexpr int kRecordFieldCount = 28;
+constexpr int kSettingFieldCount = 30;
 extern const SettingField SettingFields[kSettingFieldCount];
-
-// The calendar flags, each read on its own: missing, not a REG_DWORD, or neither 0 nor 1 reads as 0.
-constexpr int kCalendarFlagCount = 2;
-extern const SettingField CalendarFlagFields[kCalendarFlagCount];
-// Every value the store holds after a save.
-constexpr int kStoredValueCount = kSettingFieldCount + kCalendarFlagCount;
-// The value a calendar flag takes from what the store gave.
-int32_t CalendarFlagFromStore(int bReadAsDword, uint32_t dwValue);
 
 // Registry location of the store, under the current user.
 extern const char kSettingsKeyPath[];
 // "ＭＳ ゴシック", the face used when nothing else is stored.
 extern const char kDefaultFontFace[];
 
+// The face every calendar and clock text is drawn in: the stored one, but the default for a
+// vertical-writing face (named with a leading '@'), which would draw the text sideways.
+const char *TextFaceFor(const char *pszStored);
+
 inline int32_t *SettingNumber(SettingsRecord *pRec, const SettingField &field)
 {
     return reinterpret_cast<int32_t *>(reinterpret_cast<char *>(pRec) + field.offset);
 }
+inline const int32_t *SettingNumber(const SettingsRecord *pRec, const SettingField &field)
+{
+    return reinterpret_cast<const int32_t *>(reinterpret_cast<const char *>(pRec) + field.offset);
+}
 inline char *SettingString(SettingsRecord *pRec, const SettingField &field)
 {
     return reinterpret_cast<char *>(pRec) + field.offset;
+}
+inline const char *SettingString(const SettingsRecord *pRec, const SettingField &field)
+{
+    return reinterpret_cast<const char *>(pRec) + field.offset;
 }
 
 // nDrawChara picks one of three characters. A stored index may be negative or past
@@ -85,23 +110,29 @@ inline int32_t CharacterInRange(int32_t nDrawChara)
     return n < 0 ? n + kCharacterCount : n;
 }
 
-// Moves a stored window origin as the page opens (nSign -1) or closes (+1), so the
-// character keeps its place on screen: by a page height for the page above (0), a page
-// width for the page on the left (3), not at all for any other code; at display scale
-// nScale, by that many times as far. Wraps as 32-bit Windows arithmetic does: stored
-// positions may hold anything.
-void ShiftOriginForPage(int32_t nCalendarPos, int32_t nSign, int32_t *pnWindowX, int32_t *pnWindowY,
-                        int32_t nScale = 1);
-
-// Everything zero or empty, then the few fields whose default is not.
+// Every field its default.
 void SetDefaultSettings(SettingsRecord *pRec);
+
+// One field its default; the other fields are left alone.
+void SetDefaultField(SettingsRecord *pRec, const SettingField &field);
 
 // Forces a NUL inside a string read back from the store: cbRead bytes arrived
 // in a buffer of cbBuffer bytes, possibly without their terminator. Only whole
 // Shift-JIS characters stay.
 void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead);
 
-// Values from a hand-edited store can lie outside the ranges the program uses
-// as indexes and blend factors, and flags can hold more than 0 and 1; this
-// brings them in. In-range values are untouched.
+// Brings one loaded number or flag into its range; in-range values are untouched.
+int32_t MendValue(const SettingField &field, int32_t nValue);
+// Every number and flag of the record by its row's rule.
 void MendSettings(SettingsRecord *pRec);
+
+// The page opened, closed or moved (the layout was before, at display scale nScaleBefore) or the
+// display scale changed: the stored origin moves so that the character panel keeps its place on
+// screen in the layout the record now asks for, at nScaleAfter. Wraps as 32-bit Windows
+// arithmetic does: stored positions may hold anything.
+void KeepCharacterInPlace(SettingsRecord *pRec, const PanelLayout &before, int32_t nScaleBefore, int32_t nScaleAfter);
+
+// What a cancelled property sheet leaves: the options as they were before (the rows that are not
+// state), the state as it is now, and the origin moved so the character stays where it stands
+// now, in the layout the restored options give, at display scale nScale.
+void RestoreOptions(SettingsRecord *pRec, const SettingsRecord &before, int32_t nScale);

@@ -4,10 +4,12 @@
 unsigned int uTimer1;
 unsigned int uTimer2;
 int nBlinkStep;
+int bBlinkUnseen;
+int32_t nWindowDpi = 96;
 int32_t nWindowScale = 1;
 int bDragging;
-IntPoint ptDragOffset;
-IntPoint ptDragStart;
+PlacePoint ptDragOffset;
+PlacePoint ptDragStart;
 int bChimeReady;
 int bInProperty;
 int bInAbout;

@@ -3,19 +3,21 @@
 
 #include <cstdint>
 
-struct IntPoint {
-    int32_t x;
-    int32_t y;
-};
+#include "base/rect.h"
 
 extern unsigned int uTimer1;
 extern unsigned int uTimer2;
 extern int nBlinkStep;  // -1 idle, 0..4 during a blink
-// The window's display scale: every picture pixel is shown as an nWindowScale-square block.
+// A blink was drawn for a character that shows none: no timer runs for it, and the next
+// second's tick draws no number, as it would not during a blink that is seen.
+extern int bBlinkUnseen;
+// The DPI of the window's monitor (read when the window is made, then told by WM_DPICHANGED) and
+// the display scale it gives: every picture pixel is shown as an nWindowScale-square block.
+extern int32_t nWindowDpi;
 extern int32_t nWindowScale;
 extern int bDragging;
-extern IntPoint ptDragOffset;
-extern IntPoint ptDragStart;
+extern PlacePoint ptDragOffset;
+extern PlacePoint ptDragStart;
 extern int bChimeReady;
 extern int bInProperty;
 extern int bInAbout;

@@ -2,13 +2,12 @@
 // position, corner mode, calendar position and font, each applied as it changes.
 #include "settings/windowpage_win.h"
 
+#include "base/gdi_scope_win.h"
 #include "res/resource.h"
-#include "settings/pages_win.h"
+#include "settings/pagecontrols_win.h"
 #include "settings/settings.h"
 #include "settings/state.h"
-#include "settings/windowpage_rules.h"
-
-WindowPageActions WindowPageHost;
+#include "settings/windowpage.h"
 
 namespace {
 
@@ -20,58 +19,28 @@ const char *const kCalendarPosTexts[] = {
     "キャラクタの上に表示", "キャラクタの右に表示", "キャラクタの下に表示", "キャラクタの左に表示", nullptr,
 };
 
-void PlaceMainWindow(HWND hDlg)
-{
-    if (WindowPageHost.pfnPlaceWindow)
-        WindowPageHost.pfnPlaceWindow(MainWindowOf(hDlg));
-}
+const PageControl kControls[] = {
+    {kPageList, IDC_WINDOWPOS, &Settings.nWindowPos, kWindowPosTexts, 0, 0},
+    {kPageList, IDC_CALENDARPOS, &Settings.nCalendarPos, kCalendarPosTexts, 0, 0},
+    {kPageCheckBox, IDC_TOPMOST, &Settings.bTopMost, nullptr, 0, 0},
+    {kPageCheckBox, IDC_AWAYTASKBAR, &Settings.bAwayTaskBar, nullptr, 0, 0},
+    {kPageCheckBox, IDC_TRAYNOICON, &Settings.bTaskTrayNoIcon, nullptr, 0, 0},
+    {kPageCheckBox, IDC_FIX, &Settings.bFix, nullptr, 0, 0},
+};
+constexpr PageTable kPage = MakePageTable(kControls);
 
-void FillList(HWND hDlg, int nId, const char *const *apszTexts, int32_t nSel)
+// A corner holds the window anyway; the box keeps its check for a return to free placement.
+void EnableFix(HWND hDlg)
 {
-    HWND hList = GetDlgItem(hDlg, nId);
-    for (const char *const *p = apszTexts; *p; ++p)
-        SendMessageA(hList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(*p));
-    SendMessageA(hList, CB_SETCURSEL, static_cast<WPARAM>(nSel), 0);
+    EnableWindow(GetDlgItem(hDlg, IDC_FIX), Settings.nWindowPos == 0);
 }
 
 BOOL OnInitDialog(HWND hDlg)
 {
-    FillList(hDlg, IDC_WINDOWPOS, kWindowPosTexts, Settings.nWindowPos);
-    FillList(hDlg, IDC_CALENDARPOS, kCalendarPosTexts, Settings.nCalendarPos);
-    CheckDlgButton(hDlg, IDC_TOPMOST, Settings.bTopMost ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hDlg, IDC_AWAYTASKBAR, Settings.bAwayTaskBar ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hDlg, IDC_TRAYNOICON, Settings.bTaskTrayNoIcon ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hDlg, IDC_FIX, Settings.bFix ? BST_CHECKED : BST_UNCHECKED);
-    EnableWindow(GetDlgItem(hDlg, IDC_FIX), Settings.nWindowPos == 0);
+    InitPageControls(hDlg, kPage);
+    EnableFix(hDlg);
     FillFontList(hDlg);
     return TRUE;
-}
-
-void OnTrayNoIcon(HWND hDlg)
-{
-    Settings.bTaskTrayNoIcon = IsChecked(hDlg, IDC_TRAYNOICON);
-    if (WindowPageHost.pfnSetTrayIcon)
-        WindowPageHost.pfnSetTrayIcon(MainWindowOf(hDlg), Settings.bTaskTrayNoIcon ? FALSE : TRUE);
-}
-
-void OnWindowPos(HWND hDlg)
-{
-    const long nSel = ListChoice(hDlg, IDC_WINDOWPOS);
-    if (nSel < 0)
-        return;
-    Settings.nWindowPos = nSel;
-    // A corner holds the window anyway; the box keeps its check for a return to free placement.
-    EnableWindow(GetDlgItem(hDlg, IDC_FIX), nSel == 0);
-    PlaceMainWindow(hDlg);
-}
-
-void OnCalendarPos(HWND hDlg)
-{
-    const long nSel = ListChoice(hDlg, IDC_CALENDARPOS);
-    if (nSel < 0)
-        return;
-    MoveCalendarPage(&Settings, nSel, nWindowScale);
-    PlaceMainWindow(hDlg);
 }
 
 void OnFont(HWND hDlg)
@@ -89,27 +58,30 @@ void OnFont(HWND hDlg)
     lstrcpynA(Settings.szFont, szFace, sizeof(Settings.szFont));
 }
 
+// What changed is shown at once: the main window is told, then repainted.
 BOOL OnCommand(HWND hDlg, WORD wId, WORD wCode)
 {
-    switch (wId) {
-    case IDC_TOPMOST: Settings.bTopMost = IsChecked(hDlg, IDC_TOPMOST); break;
-    case IDC_AWAYTASKBAR: Settings.bAwayTaskBar = IsChecked(hDlg, IDC_AWAYTASKBAR); break;
-    case IDC_TRAYNOICON: OnTrayNoIcon(hDlg); break;
-    case IDC_FIX: Settings.bFix = IsChecked(hDlg, IDC_FIX); break;
-    case IDC_WINDOWPOS:
-        if (wCode == CBN_SELCHANGE)
-            OnWindowPos(hDlg);
-        break;
-    case IDC_CALENDARPOS:
-        if (wCode == CBN_SELCHANGE)
-            OnCalendarPos(hDlg);
-        break;
-    case IDC_FONT:
+    const SettingsRecord before = Settings;
+    if (wId == IDC_FONT) {
         if (wCode == CBN_SELCHANGE)
             OnFont(hDlg);
-        break;
-    default: return FALSE;
+    } else if (!ApplyPageControl(hDlg, kPage, wId, wCode)) {
+        return FALSE;
     }
+    WPARAM wWhat = 0;
+    if (Settings.nCalendarPos != before.nCalendarPos) {
+        KeepCharacterInPlace(&Settings, LayoutPanels(before.bStatus, before.nCalendarPos), nWindowScale,
+                             nWindowScale);
+        wWhat |= kWindowOptionPlacement;
+    }
+    if (Settings.nWindowPos != before.nWindowPos) {
+        EnableFix(hDlg);
+        wWhat |= kWindowOptionPlacement;
+    }
+    if (wId == IDC_TRAYNOICON)
+        wWhat |= kWindowOptionTrayIcon;
+    if (wWhat)
+        SendMessageA(MainWindowOf(hDlg), WM_WINDOWOPTIONS, wWhat, 0);
     RepaintMainWindow(hDlg);
     return TRUE;
 }
@@ -147,13 +119,12 @@ int CALLBACK FontEnumProc(const LOGFONTA *plf, const TEXTMETRICA *, DWORD dwFont
 
 void FillFontList(HWND hDlg)
 {
-    HDC hdc = GetDC(hDlg);
-    EnumFontFamiliesA(hdc, nullptr, FontEnumProc, reinterpret_cast<LPARAM>(hDlg));
+    ScopedGetDC dc(hDlg);
+    EnumFontFamiliesA(dc, nullptr, FontEnumProc, reinterpret_cast<LPARAM>(hDlg));
     FontItemReader reader = {GetDlgItem(hDlg, IDC_FONT), ""};
     const int nItems = static_cast<int>(SendMessageA(reader.hList, CB_GETCOUNT, 0, 0));
     // Selecting leaves szFont alone; only the user's choice changes it.
     SendMessageA(reader.hList, CB_SETCURSEL, FindFontItem(nItems, reader, Settings.szFont), 0);
-    ReleaseDC(hDlg, hdc);
 }
 
 INT_PTR CALLBACK WindowPageProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM)
@@ -161,8 +132,7 @@ INT_PTR CALLBACK WindowPageProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM)
     switch (uMsg) {
     case WM_INITDIALOG: return OnInitDialog(hDlg);
     case WM_COMMAND: return OnCommand(hDlg, LOWORD(wParam), HIWORD(wParam));
-    // OK and Cancel go ahead: the answer 0 is PSNRET_NOERROR and no objection.
-    case WM_NOTIFY: return FALSE;
+    // OK and Cancel go ahead: WM_NOTIFY's answer 0 is PSNRET_NOERROR and no objection.
     default: return FALSE;
     }
 }

@@ -1,15 +1,15 @@
-// What the Window page needs from the main window, and its font list.
+// The Window page: stacking, taskbar, tray icon, fixed position, corner mode, calendar position and font.
 #pragma once
 
 #include <windows.h>
 
-// The main window's placement and tray icon live above the settings; the main
-// window hands them over before the sheet opens.
-struct WindowPageActions {
-    void (*pfnPlaceWindow)(HWND hWnd);
-    void (*pfnSetTrayIcon)(HWND hWnd, BOOL bShow);
-};
-extern WindowPageActions WindowPageHost;
+// The page tells its sheet's owner, the main window, what it must show again at once; wParam
+// holds the kWindowOption bits.
+constexpr UINT WM_WINDOWOPTIONS = WM_APP + 1;
+constexpr WPARAM kWindowOptionPlacement = 1;  // size, corner, page side
+constexpr WPARAM kWindowOptionTrayIcon = 2;   // bTaskTrayNoIcon
+
+INT_PTR CALLBACK WindowPageProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 // Fills combo box 1029 with the installed scalable faces and selects the stored one.
 void FillFontList(HWND hDlg);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "render/sheet.h"
+#include "render/panel.h"
 
 namespace {
 

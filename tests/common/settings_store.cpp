@@ -90,8 +90,9 @@ bool ReadString(const char *pszName, std::string *pText)
 void StoreRecord(const SettingsRecord &rec)
 {
     SettingsRecord copy = rec;
-    for (const SettingField &field : SettingFields) {
-        if (field.kind == kSettingNumber)
+    for (int i = 0; i < kRecordFieldCount; ++i) {
+        const SettingField &field = SettingFields[i];
+        if (field.kind != kSettingString)
             WriteDword(field.pszName, static_cast<DWORD>(*SettingNumber(&copy, field)));
         else
             WriteString(field.pszName, SettingString(&copy, field));

@@ -19,7 +19,7 @@ void WriteDword(const char *pszName, DWORD dwValue);
 void WriteString(const char *pszName, const char *pszValue);
 bool ReadDword(const char *pszName, DWORD *pdwValue);
 bool ReadString(const char *pszName, std::string *pText);
-// Every field of rec, as the program stores it.
+// The 28 fields of rec, as the program stores them; the options beside them are left alone.
 void StoreRecord(const SettingsRecord &rec);
 
 }  // namespace teststore

@@ -12,6 +12,7 @@ namespace {
 
 // The gadget (240 x 160) in each corner. Left of the middle the dialog stands at its right edge,
 // right of it at its left edge; its top or bottom lines up with the gadget's as the work area allows.
+// The staff box, taller than the About box it is centred over, still stands inside the work area.
 TEST(DialogPlacement, SheetAndAboutBoxOpenInsideTheScreenBesideTheGadgetInEveryCorner)
 {
     RECT work, gadget, rc;
@@ -42,6 +43,16 @@ TEST(DialogPlacement, SheetAndAboutBoxOpenInsideTheScreenBesideTheGadgetInEveryC
         HWND hAbout = e2e::WaitForOwnWindow(app, "#32770", "バージョン情報");
         EXPECT_TRUE(besideGadget(hAbout));
         EXPECT_EQ(std::pair(bLeft ? rc.left : rc.right, bTop ? rc.top : rc.bottom), std::pair(nSide, nLine));
+        RECT rcIcon;
+        GetWindowRect(GetDlgItem(hAbout, IDC_ABOUTICON), &rcIcon);
+        MapWindowPoints(nullptr, hAbout, reinterpret_cast<POINT *>(&rcIcon), 2);
+        PostMessageA(hAbout, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rcIcon.left + 2, rcIcon.top + 2));
+        HWND hStaff = e2e::WaitForOwnWindow(app, "#32770", "Staff(Vespin)");
+        RECT inside;
+        GetWindowRect(hStaff, &rc);
+        EXPECT_TRUE(IntersectRect(&inside, &rc, &work) && EqualRect(&inside, &rc));
+        PostMessageA(hStaff, WM_COMMAND, IDCANCEL, 0);
+        e2e::WaitFor([&] { return !IsWindow(hStaff); }, 3000);
         PostMessageA(hAbout, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(app.Exit(), 0);
     }

@@ -31,7 +31,8 @@ void WriteDefaultSettings()
 std::map<std::string, std::string> StoredValues()
 {
     std::map<std::string, std::string> values;
-    for (const SettingField &field : SettingFields) {
+    for (int i = 0; i < kRecordFieldCount; ++i) {
+        const SettingField &field = SettingFields[i];
         DWORD dw = 0;
         if (field.kind == kSettingString)
             ReadString(field.pszName, &values[field.pszName]);

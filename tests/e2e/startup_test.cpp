@@ -45,7 +45,7 @@ TEST_F(Startup, FirstCopyWritesDefaultsSecondDefersToItPastAForeignWindowAndOnly
                                      nullptr, nullptr, nullptr, nullptr);
     e2e::Vespin first;
     ASSERT_TRUE(first.Start()) << "the first copy must start beside the foreign window";
-    EXPECT_EQ(e2e::CountSettingsValues(), kStoredValueCount);
+    EXPECT_EQ(e2e::CountSettingsValues(), kSettingFieldCount);
     DWORD dw = 0;
     EXPECT_TRUE(e2e::ReadDword("nCalendarPos", &dw));
     EXPECT_EQ(dw, 3u);
@@ -79,7 +79,7 @@ TEST_F(Startup, FirstCopyWritesDefaultsSecondDefersToItPastAForeignWindowAndOnly
         DWORD nWindowX = 0, nDrawChara = 0;
         EXPECT_TRUE(e2e::ReadDword("nWindowX", &nWindowX) && e2e::ReadDword("nDrawChara", &nDrawChara));
         EXPECT_EQ(std::tuple(e2e::CountSettingsValues(), nWindowX == 4242, nDrawChara),
-                  bEnding ? std::tuple(kStoredValueCount, false, 1ul) : std::tuple(kStoredValueCount - 1, true, 0ul));
+                  bEnding ? std::tuple(kSettingFieldCount, false, 1ul) : std::tuple(kSettingFieldCount - 1, true, 0ul));
     }
     EXPECT_EQ(first.Exit(), 0);
 }

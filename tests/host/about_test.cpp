@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "about/about_text.h"
+#include "about/about.h"
+#include "about/staff.h"
 
 namespace {
 

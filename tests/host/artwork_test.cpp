@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "render/sheet.h"
+#include "render/panel.h"
 
 namespace {
 

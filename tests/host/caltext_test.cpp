@@ -22,7 +22,7 @@ TEST(ClockText, TwelveOrTwentyFourHoursWithSecondsOrASeparatorBlinkingOnOddSecon
     };
     for (const auto &c : cases) {
         char text[kFieldTextSize];
-        ComposeClockText(c.hour, c.minute, c.second, c.b24, c.bSecond, text, sizeof(text));
+        FormatClockText(c.hour, c.minute, c.second, c.b24, c.bSecond, text, sizeof(text));
         EXPECT_STREQ(text, c.expected) << c.hour << ":" << c.minute << ":" << c.second << " b24 " << c.b24;
     }
 }
@@ -48,8 +48,8 @@ TEST(FieldText, MonthAndDayBelowTenFullWidthYearNot)
 TEST(FieldText, OutOfRangeValuesStayInside16Bytes)
 {
     const Format formats[] = {
-        [](int v, char *p, size_t cb) { ComposeClockText(v, v, v, true, true, p, cb); },
-        [](int v, char *p, size_t cb) { ComposeClockText(v, v, v, false, false, p, cb); },
+        [](int v, char *p, size_t cb) { FormatClockText(v, v, v, true, true, p, cb); },
+        [](int v, char *p, size_t cb) { FormatClockText(v, v, v, false, false, p, cb); },
         FormatYearText, FormatMonthText, FormatDayText,
         [](int v, char *p, size_t cb) { FormatOverlayDateText(v, v, p, cb); },
     };

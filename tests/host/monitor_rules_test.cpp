@@ -4,7 +4,6 @@
 #include <array>
 #include <limits>
 
-#include "app/monitor_rules.h"
 #include "app/placement.h"
 
 namespace {
@@ -49,6 +48,7 @@ TEST(MonitorPlacement, FreePositionsStayOnTheirMonitorCornersFollowTheStoredPoin
     const TaskbarAnswer none = {}, barOnPrimary = {1, {0, 738, 1024, 768}};
     const struct { const char *what; const MonitorLayout &layout; int32_t nWindowPos, x, y, bAway; TaskbarAnswer bar; Rect expected; } cases[] = {
         {"straddling, mostly on the second", kTwo, 0, 920, 100, 0, none, {1024, 100, 1264, 260}},
+        {"half on each: the earlier in the list", kTwo, 0, 904, 100, 0, none, {784, 100, 1024, 260}},
         {"under the second, nearer the first", kTwo, 0, 1030, 700, 0, none, {784, 608, 1024, 768}},
         {"corner of the first, point below the second", kTwo, 2, 1000, 700, 0, none, {784, 0, 1024, 160}},
         {"bar on the first: the second's work area", kTwo, 4, 1300, 200, 1, barOnPrimary, {1584, 400, 1824, 560}},

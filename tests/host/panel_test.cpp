@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "render/sheet.h"
+#include "render/panel.h"
 
 namespace {
 

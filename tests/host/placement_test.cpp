@@ -43,15 +43,11 @@ TEST(DisplayScale, WholeStepsFromTheDpiNoLargerThanTheMonitorHolds)
     for (const auto &c : cases)
         EXPECT_EQ(WindowScale(c.dpi, c.size, c.monitor), c.scale) << c.dpi << " " << c.size.x << "x" << c.size.y;
 
-    // At 2x: the window, the bottom-right corner, and the page's shift of the stored origin.
+    // At 2x: the window and the bottom-right corner.
     EXPECT_EQ(P(CalcWindowSize(1, 1, 2)), (Point{480, 320}));
     SettingsRecord s = {};
     s.nWindowPos = 4, s.bStatus = 1, s.nCalendarPos = 1;
     EXPECT_EQ(R(FitRectIntoArea(CalcPlacementRect(s, xga, 2), xga)), (Rect{544, 448, 1024, 768}));
-    int32_t x = 500, y = 400;
-    ShiftOriginForPage(3, -1, &x, &y, 2);
-    ShiftOriginForPage(0, -1, &x, &y, 2);
-    EXPECT_EQ((Point{x, y}), (Point{260, 80}));
 }
 
 // The area sits away from the origin, so every corner must come from its edges.

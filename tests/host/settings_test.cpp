@@ -32,11 +32,13 @@ TEST(SettingsTable, FieldsFollowOneAnotherInStoreOrder)
     size_t offset = 0;
     for (const SettingField &field : SettingFields) {
         EXPECT_EQ(field.offset, offset) << field.pszName;
+        EXPECT_EQ(field.cbSize, field.kind == kSettingString ? field.cbSize : 4u) << field.pszName;
         offset += field.cbSize;
     }
-    EXPECT_EQ(offset, offsetof(SettingsRecord, bHolidayLaw)) << "the calendar flags come after the 28";
+    EXPECT_EQ(offset, sizeof(SettingsRecord)) << "every field has its row";
     EXPECT_STREQ(SettingFields[0].pszName, "nWindowX");
-    EXPECT_STREQ(SettingFields[27].pszName, "nMinuteOld");
+    EXPECT_STREQ(SettingFields[kRecordFieldCount - 1].pszName, "nMinuteOld");
+    EXPECT_STREQ(SettingFields[kRecordFieldCount].pszName, "bHolidayLaw") << "the options beside come after the 28";
 }
 
 TEST(SettingsDefaults, EveryFieldZeroButTheListedOnes)
@@ -93,6 +95,7 @@ TEST(MendSettings, OutOfRangeValuesComeIntoRangeAndNothingElseMoves)
         {&SettingsRecord::nMinuteOld, 60, 59},         {&SettingsRecord::nMinuteOld, 59, 59},
         {&SettingsRecord::nWindowX, -500, -500},       {&SettingsRecord::bTopMost, 7, 1},
         {&SettingsRecord::bChara1, INT32_MIN, 1},      {&SettingsRecord::bStatus, 0, 0},
+        {&SettingsRecord::bHolidayLaw, 2, 0},          {&SettingsRecord::bLunarRokuyo, 1, 1},
     };
     for (const Case &c : cases) {
         SettingsRecord rec;
@@ -102,6 +105,30 @@ TEST(MendSettings, OutOfRangeValuesComeIntoRangeAndNothingElseMoves)
         expected.*c.field = c.expected;
         MendSettings(&rec);
         EXPECT_EQ(std::memcmp(&rec, &expected, sizeof(rec)), 0) << "stored " << c.stored;
+    }
+}
+
+// The page opens, closes or moves, or the display scale changes: the character stays on screen.
+TEST(KeepCharacterInPlace, TheOriginMovesByThePanelsOffsetBeforeMinusAfter)
+{
+    struct Case { int32_t statusBefore, posBefore, status, pos, scaleBefore, scale, x, y, xAfter, yAfter; } cases[] = {
+        {1, 3, 1, 0, 1, 1, 300, 400, 420, 240},  // left to above: the window grows upwards, the character stays
+        {1, 0, 1, 3, 1, 1, 420, 240, 300, 400},
+        {1, 1, 1, 2, 1, 1, 300, 400, 300, 400},  // right and below start at the character
+        {1, 7, 1, 0, 1, 1, 300, 400, 420, 240},  // an unknown code is laid out, and moves, as 3
+        {0, 3, 0, 0, 1, 1, 300, 400, 300, 400},  // with the page hidden nothing moves
+        {1, 3, 1, 0, 2, 2, 300, 400, 540, 80},   // at 2x by twice as far
+        {1, 3, 1, 3, 1, 2, 300, 400, 180, 400},  // the scale alone: from 1x to 2x, the page on the left doubles
+        {1, 0, 1, 0, 2, 1, 300, 80, 300, 240},
+        {1, 1, 1, 0, 1, 1, 0, INT32_MIN, 0, INT32_MAX - 159},  // wraps instead of overflowing
+    };
+    for (const Case &c : cases) {
+        SettingsRecord rec;
+        SetDefaultSettings(&rec);
+        rec.bStatus = c.status, rec.nCalendarPos = c.pos, rec.nWindowX = c.x, rec.nWindowY = c.y;
+        KeepCharacterInPlace(&rec, LayoutPanels(c.statusBefore, c.posBefore), c.scaleBefore, c.scale);
+        EXPECT_EQ(rec.nWindowX, c.xAfter) << &c - cases;
+        EXPECT_EQ(rec.nWindowY, c.yAfter) << &c - cases;
     }
 }
 

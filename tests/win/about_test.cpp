@@ -10,7 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "about/about_text.h"
+#include "about/about.h"
+#include "about/staff.h"
 #include "about/about_win.h"
 #include "about/pointfont_win.h"
 #include "about/staff_win.h"
@@ -281,8 +282,8 @@ TEST_F(AboutTest, RevealShowsOkAfterTheSeventhPassAndThenThePicturePixelForPixel
         RECT rc;
         GetClientRect(hDlg, &rc);
         wintest::TestImage picture(rc.right, rc.bottom), screen(rc.right, rc.bottom);
-        ASSERT_NE(StaffBox.picture.hdc, nullptr);
-        BitBlt(picture.dc(), 0, 0, rc.right, rc.bottom, StaffBox.picture.hdc, 0, 0, SRCCOPY);
+        ASSERT_NE(StaffBox.credits.hdc, nullptr);
+        BitBlt(picture.dc(), 0, 0, rc.right, rc.bottom, StaffBox.credits.hdc, 0, 0, SRCCOPY);
         HDC hdc = GetDC(hDlg);
         screen.FillColor(kMagenta);
         BitBlt(hdc, 0, 0, rc.right, rc.bottom, screen.dc(), 0, 0, SRCCOPY);
@@ -310,7 +311,7 @@ TEST_F(AboutTest, RevealShowsOkAfterTheSeventhPassAndThenThePicturePixelForPixel
         EXPECT_TRUE(nStopAfter == 3 || StaffBox.uTimer == 0);
         ReleaseDC(hDlg, hdc);
         DestroyWindow(hDlg);
-        EXPECT_TRUE(StaffBox.picture.hdc == nullptr && StaffBox.picture.hbm == nullptr && StaffBox.uTimer == 0);
+        EXPECT_TRUE(StaffBox.credits.hdc == nullptr && StaffBox.credits.hbm == nullptr && StaffBox.uTimer == 0);
     }
 }
 

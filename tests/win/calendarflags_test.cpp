@@ -4,7 +4,7 @@
 
 #include "calendar/caltext_win.h"
 #include "calendar/holiday.h"
-#include "settings/pages_win.h"
+#include "settings/calendarpage_win.h"
 
 namespace {
 
@@ -19,15 +19,16 @@ protected:
         ScopedSelectObject select(dc, bm);
         BitBlt(image.dc(), 0, 0, 120, 160, dc, 0, 0, SRCCOPY);
         const RECT rc = {0, 0, 120, 160};
-        DrawCalendarYear(image.dc(), &rc, st.wYear);
+        const char *face = Settings.szFont;
+        DrawCalendarYear(image.dc(), &rc, face, st.wYear);
         SetTextColor(image.dc(), crDay);
-        DrawCalendarDay(image.dc(), &rc, st.wDay);
-        DrawCalendarMonth(image.dc(), &rc, st.wMonth);
-        DrawCalendarWeekday(image.dc(), &rc, st.wDayOfWeek);
+        DrawCalendarDay(image.dc(), &rc, face, st.wDay);
+        DrawCalendarMonth(image.dc(), &rc, face, st.wMonth);
+        DrawCalendarWeekday(image.dc(), &rc, face, st.wDayOfWeek, nRokuyo >= 0);
         SetTextColor(image.dc(), 0);
         if (nRokuyo >= 0)
-            DrawCalendarRokuyo(image.dc(), &rc, nRokuyo);
-        DrawCalendarTime(image.dc(), &rc, 10, 30, 0);
+            DrawCalendarRokuyo(image.dc(), &rc, face, nRokuyo);
+        DrawCalendarTime(image.dc(), &rc, face, "10:30");
         return Pixels(image, 0, 0);
     }
 };

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "base/gdi_scope_win.h"
+#include "calendar/caltext.h"
 #include "calendar/caltext_win.h"
+#include "calendar/textfont_win.h"
 #include "settings/settings.h"
 #include "tests/win/win_test_util.h"
 
@@ -31,16 +33,16 @@ Box FindBox(const wintest::TestImage &dib, const RECT &rc, COLORREF crOther)
 
 // Each field, the height of its font and where it goes: the top of its band and the centre of its
 // column, both relative to the page (the overlay's place is checked against its own reference).
-const struct { void (*draw)(HDC, const RECT *); bool b6; int nFontHeight, nTop, nCentre; } kFields[] = {
-    {[](HDC h, const RECT *p) { DrawCalendarYear(h, p, 1998); }, false, 13, 5, 60},
-    {[](HDC h, const RECT *p) { DrawCalendarMonth(h, p, 12); }, false, 22, 41, 60},
-    {[](HDC h, const RECT *p) { DrawCalendarDay(h, p, 5); }, false, 40, 67, 60},
-    {[](HDC h, const RECT *p) { DrawCalendarWeekday(h, p, 0); }, false, 13, 107, 60},
-    {[](HDC h, const RECT *p) { DrawCalendarWeekday(h, p, 3); }, true, 13, 107, 45},  // beside the rokuyo
-    {[](HDC h, const RECT *p) { DrawCalendarRokuyo(h, p, 5); }, true, 13, 107, 75},
-    {[](HDC h, const RECT *p) { DrawCalendarTime(h, p, 22, 0, 0); }, false, 16, 141, 60},
-    {[](HDC h, const RECT *p) { DrawOverlayTime(h, p, 9, 5, 0); }, false, 20, -1, 0},
-    {[](HDC h, const RECT *p) { DrawOverlayDate(h, p, 1, 5); }, false, 20, -1, 0},
+const struct { void (*draw)(HDC, const RECT *, const char *); int nFontHeight, nTop, nCentre; } kFields[] = {
+    {[](HDC h, const RECT *p, const char *f) { DrawCalendarYear(h, p, f, 1998); }, 13, 5, 60},
+    {[](HDC h, const RECT *p, const char *f) { DrawCalendarMonth(h, p, f, 12); }, 22, 41, 60},
+    {[](HDC h, const RECT *p, const char *f) { DrawCalendarDay(h, p, f, 5); }, 40, 67, 60},
+    {[](HDC h, const RECT *p, const char *f) { DrawCalendarWeekday(h, p, f, 0, false); }, 13, 107, 60},
+    {[](HDC h, const RECT *p, const char *f) { DrawCalendarWeekday(h, p, f, 3, true); }, 13, 107, 45},  // beside the rokuyo
+    {[](HDC h, const RECT *p, const char *f) { DrawCalendarRokuyo(h, p, f, 5); }, 13, 107, 75},
+    {[](HDC h, const RECT *p, const char *f) { DrawCalendarTime(h, p, f, "10:00"); }, 16, 141, 60},
+    {[](HDC h, const RECT *p, const char *f) { DrawOverlayTime(h, p, f, " 9:05"); }, 20, -1, 0},
+    {[](HDC h, const RECT *p, const char *f) { DrawOverlayDate(h, p, f, 1, 5); }, 20, -1, 0},
 };
 
 class CalendarText : public testing::Test {
@@ -54,18 +56,17 @@ TEST_F(CalendarText, DefaultFaceHasJapaneseGlyphsAnUnknownFaceStillDrawsAndNoGdi
 {
     wintest::TestImage dib(120, 160);
     dib.FillColor(kWhite);
-    ScopedGdiObject<HFONT> font(CreateTextFont(22));
+    ScopedGdiObject<HFONT> font(CreateTextFont(kDefaultFontFace, 22));
     ScopedSelectObject select(dib.dc(), font);
     const wchar_t szGlyphs[] = L"年月０９　（日月火水木金土）大安赤口先勝友引先負仏滅";
     std::vector<WORD> indices(ARRAYSIZE(szGlyphs) - 1, 0xFFFF);
     GetGlyphIndicesW(dib.dc(), szGlyphs, int(indices.size()), indices.data(), GGI_MARK_NONEXISTING_GLYPHS);
     EXPECT_EQ(std::count(indices.begin(), indices.end(), 0xFFFF), 0);
-    lstrcpyA(Settings.szFont, "Vespin No Such Face");
-    DrawCalendarDay(dib.dc(), &kPanel, 23);
+    DrawCalendarDay(dib.dc(), &kPanel, "Vespin No Such Face", 23);
     EXPECT_GE(FindBox(dib, kPanel, kWhite)[2], 0);
     const auto drawAll = [&] {
         for (const auto &field : kFields)
-            field.draw(dib.dc(), &kPanel);
+            field.draw(dib.dc(), &kPanel, kDefaultFontFace);
     };
     drawAll();
     const int before = wintest::GdiCapacity();
@@ -83,17 +84,16 @@ int CALLBACK CollectFonts(HDC, HANDLETABLE *, const ENHMETARECORD *pRecord, int,
 }
 
 // Each field's font read back from a recording of its drawing: the one recipe (weight 900,
-// Shift-JIS, the face of szFont, everything else 0) at the field's own height. Then the field drawn
+// Shift-JIS, the face given, everything else 0) at the field's own height. Then the field drawn
 // on a page away from the origin, so every position must come from its edges.
 TEST_F(CalendarText, EachFieldUsesTheOneFontRecipeAtItsHeightAtTheTopOfItsBandCentredOnItsColumn)
 {
-    lstrcpyA(Settings.szFont, "ＭＳ Ｐゴシック");
+    const char *face = "ＭＳ Ｐゴシック";
     const RECT page = {120, 160, 240, 320};
     for (const auto &c : kFields) {
         SCOPED_TRACE(testing::Message() << "height " << c.nFontHeight << ", top " << c.nTop << ", x " << c.nCentre);
-        Settings.b6 = c.b6;
         HDC hdcMeta = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
-        c.draw(hdcMeta, &kPanel);
+        c.draw(hdcMeta, &kPanel, face);
         HENHMETAFILE hEmf = CloseEnhMetaFile(hdcMeta);
         std::vector<LOGFONTW> fonts;
         EnumEnhMetaFile(nullptr, hEmf, CollectFonts, &fonts, nullptr);
@@ -111,13 +111,13 @@ TEST_F(CalendarText, EachFieldUsesTheOneFontRecipeAtItsHeightAtTheTopOfItsBandCe
         wintest::TestImage dib(400, 320);
         dib.FillColor(kWhite);
         SetTextColor(dib.dc(), kBlue);
-        c.draw(dib.dc(), &page);
+        c.draw(dib.dc(), &page, face);
         const auto [left, top, right, bottom] = FindBox(dib, {0, 0, 400, 320}, kWhite);
         EXPECT_TRUE(top >= page.top + c.nTop && bottom < page.top + c.nTop + c.nFontHeight) << top << " to " << bottom;
         EXPECT_NEAR((left + right + 1) / 2.0, page.left + c.nCentre, 2.5);
         // Blue on blue: no other colour and no background shows.
         dib.FillColor(kBlue);
-        c.draw(dib.dc(), &page);
+        c.draw(dib.dc(), &page, face);
         EXPECT_EQ(FindBox(dib, {0, 0, 400, 320}, kBlue), (Box{INT_MAX, INT_MAX, -1, -1}));
     }
 }
@@ -134,12 +134,13 @@ TEST_F(CalendarText, OverlayIsBlackTextOutlinedInWhiteOnUntouchedGrey)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.date);
-        Settings.b24 = c.b24;
         wintest::TestImage overlay(120, 160), reference(120, 160);
         overlay.FillColor(kGrey);
         reference.FillColor(kGrey);
-        DrawOverlayTime(overlay.dc(), &kPanel, c.hour, c.minute, c.second);
-        DrawOverlayDate(overlay.dc(), &kPanel, c.month, c.day);
+        char szTime[kFieldTextSize];
+        FormatClockText(c.hour, c.minute, c.second, c.b24, false, szTime, sizeof(szTime));
+        DrawOverlayTime(overlay.dc(), &kPanel, kDefaultFontFace, szTime);
+        DrawOverlayDate(overlay.dc(), &kPanel, kDefaultFontFace, c.month, c.day);
         // The recipe spelt out here, not taken from the code under test.
         ScopedGdiObject<HFONT> font(CreateFontA(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0,
                                                 kDefaultFontFace));

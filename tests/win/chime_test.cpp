@@ -68,4 +68,21 @@ TEST_F(TimeSignalTest, PlaysTheHourFileOnTheHourAndTheHalfHourFileOnTheHalfAndBe
     SetSoundCalls(nullptr, nullptr);
 }
 
+// Started at 11:59:59, the first paint is the first check: a tick at 12:00:01, a second late, still
+// sounds the hour.
+TEST_F(TimeSignalTest, TheFirstPaintIsTheFirstCheckSoAnHourJustAfterTheStartSounds)
+{
+    SetSoundCalls(RecordPlay, RecordBeep);
+    lstrcpyA(Settings.szWave, "hour.wav");
+    Settings.bAlarm = 1, Settings.nHourOld = 3, bChimeReady = 0, playResult = TRUE;
+    PinTime(2024, 6, 5, 3, 11, 59, 59);
+    HWND hWnd = wintest::CreateMainWindow(300, 300);
+    lastSound.clear();
+    PinTime(2024, 6, 5, 3, 12, 0, 1);
+    SendMessageA(hWnd, WM_TIMER, uTimer1, 0);
+    EXPECT_EQ(lastSound, "hour.wav");
+    wintest::DestroyMainWindow(hWnd);
+    SetSoundCalls(nullptr, nullptr);
+}
+
 }  // namespace

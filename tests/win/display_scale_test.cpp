@@ -61,6 +61,19 @@ TEST_F(DisplayScaleTest, AtTwiceTheDpiEachPixelIsATwoByTwoBlockAndTheCharacterKe
         EXPECT_NE(half, before) << "the colon blinks";
         before = half;
     }
+    // A repaint the system asks for at odd window pixels covers whole picture pixels around them.
+    {
+        ScopedGetDC dc(hWnd_);
+        ScopedGdiObject<HBRUSH> brush(CreateSolidBrush(RGB(255, 0, 255)));
+        const RECT rcAll = {0, 0, 480, 320}, rcOdd = {5, 7, 9, 11};
+        FillRect(dc, &rcAll, brush);
+        RedrawWindow(hWnd_, &rcOdd, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        TestImage shown(480, 320);
+        BitBlt(shown.dc(), 0, 0, 480, 320, dc, 0, 0, SRCCOPY);
+        for (int y = rcOdd.top; y < rcOdd.bottom; ++y)
+            for (int x = rcOdd.left; x < rcOdd.right; ++x)
+                EXPECT_EQ(shown.At(x, y), before[y / 2 * 240 + x / 2]) << x << "," << y;
+    }
     // The page on the left: the window grows leftwards, the character stays at x 420.
     SetDpi(96);
     Settings.nCalendarPos = 3;

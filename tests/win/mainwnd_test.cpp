@@ -23,7 +23,7 @@ protected:
         wintest::DeleteSettingsKey();
         SetDefaultSettings(&Settings);
         uTimer1 = uTimer2 = 0;
-        nBlinkStep = 0;
+        nBlinkStep = 0, bBlinkUnseen = 0;
         hWnd = wintest::CreateMainWindow(0, 0);
         ASSERT_NE(hWnd, nullptr);
         bSettingsLoaded = 1;
@@ -40,13 +40,21 @@ protected:
 };
 
 // Stray ids first: 0 (what uTimer2 holds while no blink runs), timer 2's id and an unknown one
-// must not start a step that no timer would ever end.
+// must not start a step that no timer would ever end. A character without eye patches blinks
+// unseen: no timer, and no number drawn at the next tick, as during a blink that is seen.
 TEST_F(MainWindow, BlinkRunsFiveStepsThenIdlesAndStrayTimerIdsChangeNothing)
 {
     for (WPARAM id : {WPARAM(0), WPARAM(TIMER_BLINK), WPARAM(99)})
         SendMessageA(hWnd, WM_TIMER, id, 0);
     EXPECT_EQ(std::pair(nBlinkStep, uTimer2), std::pair(-1, 0u));
     // About one tick in three starts a blink; a hundred ticks without one is not chance.
+    Settings.nDrawChara = 0;
+    for (int i = 0; i < 100 && !bBlinkUnseen; ++i)
+        SendMessageA(hWnd, WM_TIMER, uTimer1, 0);
+    ASSERT_TRUE(bBlinkUnseen && nBlinkStep == -1 && uTimer2 == 0);
+    SendMessageA(hWnd, WM_TIMER, uTimer1, 0);
+    EXPECT_FALSE(bBlinkUnseen);
+    Settings.nDrawChara = 2;
     for (int i = 0; i < 100 && nBlinkStep == -1; ++i)
         SendMessageA(hWnd, WM_TIMER, uTimer1, 0);
     ASSERT_EQ(nBlinkStep, 0);
@@ -97,7 +105,7 @@ TEST_F(MainWindow, PropertiesWhileOpenDoNothingAndACancelledSheetRestoresTheReco
             EXPECT_EQ(std::memcmp(&Settings, &before, sizeof(Settings)), 0);
         }
         EXPECT_EQ((GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, bAccepted);
-        EXPECT_EQ(wintest::CountSettingsValues(), bAccepted ? kStoredValueCount : 0);
+        EXPECT_EQ(wintest::CountSettingsValues(), bAccepted ? kSettingFieldCount : 0);
     }
 }
 

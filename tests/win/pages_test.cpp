@@ -1,6 +1,7 @@
 // The Clock and Chara pages in-process: a first write before a page's set-up, and the
 // time signal playing what the Clock page stored.
-#include "settings/pages_win.h"
+#include "settings/charapage_win.h"
+#include "settings/clockpage_win.h"
 
 #include <commctrl.h>
 

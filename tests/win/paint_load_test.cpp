@@ -12,7 +12,7 @@ using PaintLoadTest = PaintWindowTest;
 
 TEST_F(PaintLoadTest, TenThousandPaintsLeaveNoGdiObjectBehind)
 {
-    PinTime(2024, 5, 6, 1, 10, 30);
+    const SYSTEMTIME st = PinTime(2024, 5, 6, 1, 10, 30);
     Settings.b6 = 1, Settings.nDrawChara = 2;
     // A client area that holds every layout, so the window is not resized between paints.
     SetWindowPos(hWnd_, nullptr, 0, 0, 240, 320, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -25,7 +25,7 @@ TEST_F(PaintLoadTest, TenThousandPaintsLeaveNoGdiObjectBehind)
             before = wintest::GdiCapacity();
         Settings.bStatus = i % 5 != 0, Settings.nCalendarPos = i % 4, nBlinkStep = i % 6 - 1;
         lstrcpyA(Settings.szFont, i / 60 % 2 ? "ＭＳ Ｐゴシック" : "ＭＳ ゴシック");
-        PaintWindow(hWnd_, image.dc());
+        PaintWindow(hWnd_, image.dc(), st);
     }
     EXPECT_EQ(wintest::GdiCapacity(), before);
     EXPECT_GT(before, 1000);
@@ -51,7 +51,7 @@ TEST_F(PaintLoadTest, DISABLED_PaintTiming)
             if (run < 2)
                 st = PinTime(2024, 5, 6, 1, 10, static_cast<WORD>(30 + i / 60 % 30), static_cast<WORD>(i % 60));
             QueryPerformanceCounter(&t0);
-            run < 2 ? PaintWindowChanges(hWnd_, st) : PaintWindow(hWnd_, image.dc());  // a tick draws on screen
+            run < 2 ? PaintWindowChanges(hWnd_, st) : PaintWindow(hWnd_, image.dc(), st);  // a tick draws on screen
             QueryPerformanceCounter(&t1);
             micros.push_back(1e6 * static_cast<double>(t1.QuadPart - t0.QuadPart) /
                              static_cast<double>(frequency.QuadPart));

@@ -4,13 +4,15 @@
 #include <algorithm>
 #include <cstring>
 
+#include "calendar/caltext.h"
 #include "calendar/caltext_win.h"
 #include "calendar/holiday.h"
-#include "render/layout.h"
-#include "render/sheet.h"
+#include "calendar/holidaylaw.h"
+#include "calendar/lunar.h"
+#include "calendar/textfont_win.h"
+#include "base/layout.h"
+#include "render/panel.h"
 #include "tests/win/render_fixture.h"
-
-namespace {
 
 // The composition as it was before paints kept anything: bitmaps loaded, the sheet copied and its
 // patch copied in, a fresh font for every text, new working images and a new off-screen picture.
@@ -36,6 +38,9 @@ void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st)
     auto *pbmih = reinterpret_cast<BITMAPINFOHEADER *>(sheet.data());
     BYTE *pBits = sheet.data() + pbmih->biSize + 4 * pbmih->biClrUsed;
     const int nPatch = BlinkPatchFor(nBlinkStep, Settings.nDrawChara);
+    const char *face = TextFaceFor(Settings.szFont);
+    char szTime[kFieldTextSize];
+    FormatClockText(st.wHour, st.wMinute, st.wSecond, Settings.b24, Settings.bSecond, szTime, sizeof(szTime));
     for (int y = 0; nPatch >= 0 && y < kPatchHeight; ++y)  // 240-byte rows, bottom-up
         std::memmove(pBits + (159 - kEyesTop - y) * 240 + kEyesLeft,
                      pBits + (159 - kPatchTop[nPatch] - y) * 240 + kPatchLeft, kPatchWidth);
@@ -49,9 +54,9 @@ void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st)
         std::memset(pvLayer, 128, 120 * 160 * 3);
         RECT rcLayer = {0, 0, 120, 160};
         ReleaseTextFonts();
-        DrawOverlayTime(dcLayer, &rcLayer, st.wHour, st.wMinute, st.wSecond);
+        DrawOverlayTime(dcLayer, &rcLayer, face, szTime);
         ReleaseTextFonts();
-        DrawOverlayDate(dcLayer, &rcLayer, st.wMonth, st.wDay);
+        DrawOverlayDate(dcLayer, &rcLayer, face, st.wMonth, st.wDay);
         GdiFlush();
         const BITMAPINFOHEADER bmihLayer = {sizeof(BITMAPINFOHEADER), 120, -160, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
         BlendDib(bmPanel, 0, 0, 120, 160, &bmihLayer, pvLayer, 0, 0, kOverlayKey, Settings.nTransparentCal);
@@ -63,19 +68,22 @@ void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st)
         ScopedGdiObject<HBITMAP> bmPage(LoadBitmapA(AppInfo.hInstance, MAKEINTRESOURCEA(IDB_CALENDAR)));
         ScopedSelectObject selectPage(dcPage, bmPage);
         BitBlt(dcMem, rcPage.left, rcPage.top, 120, 160, dcPage, 0, 0, SRCCOPY);
-        const COLORREF crDay = GetDayColor(st.wYear, st.wMonth, st.wDay, st.wDayOfWeek);
+        const COLORREF crDay = ChooseDayColor(Settings.bHolidayLaw, st.wYear, st.wMonth, st.wDay, st.wDayOfWeek);
         // Each field with a font of its own, made afresh.
         const auto fresh = [&](COLORREF cr) { ReleaseTextFonts(), SetTextColor(dcMem, cr); return HDC(dcMem); };
-        DrawCalendarYear(fresh(0), &rcPage, st.wYear);
-        DrawCalendarDay(fresh(crDay), &rcPage, st.wDay);
-        DrawCalendarMonth(fresh(crDay), &rcPage, st.wMonth);
-        DrawCalendarWeekday(fresh(crDay), &rcPage, st.wDayOfWeek);
+        DrawCalendarYear(fresh(0), &rcPage, face, st.wYear);
+        DrawCalendarDay(fresh(crDay), &rcPage, face, st.wDay);
+        DrawCalendarMonth(fresh(crDay), &rcPage, face, st.wMonth);
+        DrawCalendarWeekday(fresh(crDay), &rcPage, face, st.wDayOfWeek, Settings.b6);
         if (Settings.b6)
-            DrawCalendarRokuyo(fresh(0), &rcPage, GetRokuyoIndex(st.wMonth, st.wDay));
-        DrawCalendarTime(fresh(0), &rcPage, st.wHour, st.wMinute, st.wSecond);
+            DrawCalendarRokuyo(fresh(0), &rcPage, face,
+                               ChooseRokuyoIndex(Settings.bLunarRokuyo, st.wYear, st.wMonth, st.wDay));
+        DrawCalendarTime(fresh(0), &rcPage, face, szTime);
     }
     BitBlt(hdc, 0, 0, rc.right, rc.bottom, dcMem, 0, 0, SRCCOPY);
 }
+
+namespace {
 
 using PaintReferenceTest = PaintWindowTest;
 

@@ -2,6 +2,9 @@
 #include "tests/win/render_fixture.h"
 
 #include <algorithm>
+#include <random>
+
+#include "calendar/civildays.h"
 
 namespace {
 
@@ -94,7 +97,8 @@ TEST_F(PaintTest, TheTickChecksTheTimeSignalBeforeItsPaintDrawsTheCharacter)
     BitBlt(shown.dc(), 0, 0, 120, 160, hdc, 0, 0, SRCCOPY);
     ReleaseDC(hWnd_, hdc);
     direct.Fill(1);
-    DrawCharacterPanel(direct.dc(), st);
+    DrawCharacterPanel(direct.dc(), MakePictureKey(Settings, nBlinkStep, {st.wYear, st.wMonth, st.wDay, st.wDayOfWeek,
+                                                                          st.wHour, st.wMinute, st.wSecond}));
     EXPECT_EQ(Pixels(shown, 0, 0), Pixels(direct, 0, 0));
 }
 
@@ -143,6 +147,78 @@ TEST_F(PaintTest, ATickDrawsOnlyWhenWhatTheWindowShowsChanges)
         ReleaseDC(hWnd_, hdc);
         const std::vector<uint32_t> pixels = Pixels(shown, 0, 0, 240, 160);
         EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0xFF00FFu) < 240 * 160, t.drawn) << t.what;
+    }
+}
+
+// A repaint the system asks for over a corner, in the first second of a day, brings the whole
+// picture to the new day and shows all of it, so the ticks after find nothing stale to draw.
+TEST_F(PaintTest, APartialRepaintAtMidnightLeavesNothingStaleOnScreen)
+{
+    Settings.nWindowX = 300, Settings.nWindowY = 300;  // clear of Wine's tray window
+    PinTime(2024, 6, 5, 3, 23, 59, 59);
+    SendMessageA(hWnd_, WM_TIMER, uTimer1, 0);
+    PinTime(2024, 6, 6, 4, 0, 0, 0);
+    const RECT rcCorner = {0, 0, 10, 10};
+    RedrawWindow(hWnd_, &rcCorner, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    for (WORD minute : {0, 1}) {
+        PinTime(2024, 6, 6, 4, 0, minute, static_cast<WORD>(1 - minute));
+        SendMessageA(hWnd_, WM_TIMER, uTimer1, 0);
+    }
+    TestImage shown(240, 160), fresh(240, 160);
+    {
+        ScopedGetDC dc(hWnd_);
+        BitBlt(shown.dc(), 0, 0, 240, 160, dc, 0, 0, SRCCOPY);
+    }
+    ReleaseCanvas();
+    Paint(fresh);
+    EXPECT_EQ(Pixels(shown, 0, 0, 240, 160), Pixels(fresh, 0, 0, 240, 160));
+}
+
+// Ticks after random changes of everything the window shows (each field of the key, the blink,
+// seconds, minutes and days, the page shown and hidden on every side, the face), each time compared
+// with a paint from nothing: an input the drawing reads and the key forgets leaves stale pixels.
+TEST_F(PaintTest, RandomTicksAndChangesShowWhatAPaintFromNothingShows)
+{
+    Settings.nWindowX = 300, Settings.nWindowY = 300;  // clear of Wine's tray window
+    std::mt19937 rng(20261208);
+    const auto pick = [&](int n) { return static_cast<int32_t>(rng() % static_cast<unsigned>(n)); };
+    const char *const faces[] = {"ＭＳ ゴシック", "ＭＳ Ｐゴシック", "@ＭＳ ゴシック"};
+    long nDay = DaysFromCivil(2026, 2, 22), nSecond = 23 * 3600 + 59 * 60 + 58;
+    for (int step = 0; step < 400; ++step) {
+        switch (pick(13)) {
+        case 0: Settings.nTransparent = pick(101); break;
+        case 1: Settings.nTransparentCal = pick(3) ? pick(101) : 100; break;
+        case 2: Settings.bStatus ^= 1; break;
+        case 3: Settings.nCalendarPos = pick(4); break;
+        case 4: Settings.b6 ^= 1; break;
+        case 5: Settings.b24 ^= 1; break;
+        case 6: Settings.bSecond ^= 1; break;
+        case 7: Settings.bHolidayLaw ^= 1; break;
+        case 8: Settings.bLunarRokuyo ^= 1; break;
+        case 9: lstrcpyA(Settings.szFont, faces[pick(3)]); break;
+        case 10: Settings.nDrawChara = pick(3); break;
+        case 11: nBlinkStep = pick(6) - 1; break;
+        default: break;
+        }
+        const int32_t steps[] = {0, 1, 1, 59, 3600, 86400};
+        nSecond += steps[pick(6)];
+        nDay += nSecond / 86400, nSecond %= 86400;
+        const CivilDate d = CivilFromDays(nDay);
+        const SYSTEMTIME st = PinTime(static_cast<WORD>(d.nYear), static_cast<WORD>(d.nMonth),
+                                      static_cast<WORD>(d.nDay), static_cast<WORD>(WeekdayFromDays(nDay)),
+                                      static_cast<WORD>(nSecond / 3600), static_cast<WORD>(nSecond / 60 % 60),
+                                      static_cast<WORD>(nSecond % 60));
+        SendMessageA(hWnd_, WM_TIMER, uTimer1, 0);
+        RECT rc;
+        GetClientRect(hWnd_, &rc);
+        TestImage shown(240, 320), fresh(240, 320);
+        shown.Fill(1), fresh.Fill(1);
+        {
+            ScopedGetDC dc(hWnd_);
+            BitBlt(shown.dc(), 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
+        }
+        ReferencePaint(hWnd_, fresh.dc(), st);
+        ASSERT_EQ(Pixels(shown, 0, 0, 240, 320), Pixels(fresh, 0, 0, 240, 320)) << "step " << step;
     }
 }
 

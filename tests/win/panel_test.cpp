@@ -1,6 +1,6 @@
 // The character panel under Wine: BlendDib on a DIB section, transparency, the blink patches,
 // the frame rows and the clock overlay.
-#include "render/sheet.h"
+#include "render/panel.h"
 #include "tests/win/render_fixture.h"
 
 namespace {
@@ -24,7 +24,8 @@ std::vector<uint32_t> PanelPixels(const SYSTEMTIME &st = {2024, 12, 2, 24, 10, 3
 {
     TestImage target(120, 160);
     target.Fill(1);
-    DrawCharacterPanel(target.dc(), st);
+    DrawCharacterPanel(target.dc(), MakePictureKey(Settings, nBlinkStep, {st.wYear, st.wMonth, st.wDay, st.wDayOfWeek,
+                                                                           st.wHour, st.wMinute, st.wSecond}));
     return Pixels(target, 0, 0);
 }
 

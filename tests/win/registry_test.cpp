@@ -14,13 +14,15 @@
 
 namespace {
 
-// Field by field: bytes after a string's NUL are not part of the value.
+// The 28 field by field: bytes after a string's NUL are not part of the value.
 bool SameRecord(SettingsRecord a, SettingsRecord b)
 {
-    for (const SettingField &field : SettingFields)
-        if (field.kind == kSettingNumber ? *SettingNumber(&a, field) != *SettingNumber(&b, field)
+    for (int i = 0; i < kRecordFieldCount; ++i) {
+        const SettingField &field = SettingFields[i];
+        if (field.kind != kSettingString ? *SettingNumber(&a, field) != *SettingNumber(&b, field)
                                          : std::strcmp(SettingString(&a, field), SettingString(&b, field)) != 0)
             return false;
+    }
     return true;
 }
 
@@ -51,7 +53,7 @@ protected:
 // finds in the key. Strings at their longest survive a save and a load.
 TEST_F(RegistryStore, TheKeyHoldsThe28NamedValuesOfTheirTypesAndSizes)
 {
-    const struct { const char *pszName; DWORD dwType, cbSize; } kValues[kSettingFieldCount] = {
+    const struct { const char *pszName; DWORD dwType, cbSize; } kValues[kRecordFieldCount] = {
         {"nWindowX", REG_DWORD, 4},     {"nWindowY", REG_DWORD, 4},     {"bStatus", REG_DWORD, 4},
         {"nDrawChara", REG_DWORD, 4},   {"szCurrentWave", REG_SZ, 260}, {"bTopMost", REG_DWORD, 4},
         {"bAwayTaskBar", REG_DWORD, 4}, {"bTaskTrayNoIcon", REG_DWORD, 4}, {"bFix", REG_DWORD, 4},
@@ -72,10 +74,10 @@ TEST_F(RegistryStore, TheKeyHoldsThe28NamedValuesOfTheirTypesAndSizes)
     }
     const SettingsRecord saved = Settings;
     ASSERT_EQ(SaveSettings(nullptr), 1);
-    EXPECT_EQ(wintest::CountSettingsValues(), kStoredValueCount);
+    EXPECT_EQ(wintest::CountSettingsValues(), kSettingFieldCount);
     HKEY hKey;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &hKey), ERROR_SUCCESS);
-    for (int i = 0; i < kSettingFieldCount; ++i) {
+    for (int i = 0; i < kRecordFieldCount; ++i) {
         const auto &v = kValues[i];
         const SettingField &field = SettingFields[i];
         DWORD dwType = 0, cbData = 0;  // as found in the key and as the record declares it
@@ -142,7 +144,7 @@ TEST_F(RegistryStore, HostileValuesAreTakenOrResetAsAWhole)
             }
         } else {
             EXPECT_TRUE(SameRecord(Settings, Defaults()));
-            EXPECT_EQ(wintest::CountSettingsValues(), kStoredValueCount);
+            EXPECT_EQ(wintest::CountSettingsValues(), kSettingFieldCount);
             DWORD dw = 1;
             EXPECT_TRUE(wintest::GetDword("nWindowX", &dw));
             EXPECT_EQ(dw, 0u) << "the store holds the defaults again";

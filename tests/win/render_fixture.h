@@ -37,6 +37,10 @@ inline std::vector<uint32_t> ResourcePicture(int id, int cx = 120)
     return Pixels(image, 0, 0, cx);
 }
 
+// The window's whole picture as a paint from nothing draws it from the settings and st: bitmaps
+// loaded, the sheet copied, a new font for every text, no kept image.
+void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st);
+
 // Every test starts from the defaults with the time signal and rotation quiet and the page
 // on the right (the panel at the origin), and leaves the globals as it found them.
 class RenderTest : public testing::Test {
@@ -69,6 +73,13 @@ class PaintWindowTest : public RenderTest {
 protected:
     void SetUp() override { RenderTest::SetUp(); hWnd_ = wintest::CreateMainWindow(0, 0); }
     void TearDown() override { wintest::DestroyMainWindow(hWnd_); RenderTest::TearDown(); }
-    void Paint(TestImage &image) { PlaceWindow(hWnd_); image.Fill(1); PaintWindow(hWnd_, image.dc()); }
+    void Paint(TestImage &image)
+    {
+        SYSTEMTIME st;
+        ReadLocalTime(&st);
+        PlaceWindow(hWnd_);
+        image.Fill(1);
+        PaintWindow(hWnd_, image.dc(), st);
+    }
     HWND hWnd_ = nullptr;
 };

@@ -12,7 +12,8 @@
 #include <fstream>
 #include <string>
 
-#include "about/about_text.h"
+#include "about/about.h"
+#include "about/staff.h"
 #include "about/staff_win.h"
 #include "base/appinfo_win.h"
 #include "base/appnames.h"

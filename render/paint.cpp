@@ -1,10 +1,12 @@
-// The key of what the window shows: layout, face, panel and page, each compared on its own.
-#include "render/picture.h"
+// The key of what the window shows: every decision the drawing needs is made here, once.
+#include "render/paint.h"
 
 #include <cstddef>
 #include <cstring>
 
-#include "render/sheet.h"
+#include "calendar/holidaylaw.h"
+#include "calendar/lunar.h"
+#include "render/panel.h"
 #include "settings/settings.h"
 
 PictureKey MakePictureKey(const SettingsRecord &settings, int nBlinkStep, const ShownTime &t)
@@ -13,24 +15,26 @@ PictureKey MakePictureKey(const SettingsRecord &settings, int nBlinkStep, const 
     PictureKey key;
     std::memset(&key, 0, sizeof(key));
     key.layout = LayoutPanels(settings.bStatus, settings.nCalendarPos);
-    std::strncpy(key.szFont, settings.szFont, sizeof(key.szFont));
+    std::strncpy(key.szFace, TextFaceFor(settings.szFont), sizeof(key.szFace) - 1);
     char szTime[kFieldTextSize];
-    ComposeClockText(t.nHour, t.nMinute, t.nSecond, settings.b24 != 0, settings.bSecond != 0, szTime,
-                     sizeof(szTime));
+    FormatClockText(t.nHour, t.nMinute, t.nSecond, settings.b24 != 0, settings.bSecond != 0, szTime, sizeof(szTime));
 
     PanelKey &panel = key.panel;
     panel.nPatch = BlinkPatchFor(nBlinkStep, settings.nDrawChara);
     panel.nTransparent = settings.nTransparent;
-    panel.nTransparentCal = settings.bStatus ? 100 : settings.nTransparentCal;
+    // At 100 the blend leaves the panel as it is: no overlay to draw.
+    panel.nTransparentCal = settings.bStatus || settings.nTransparentCal >= 100 ? 100 : settings.nTransparentCal;
     if (panel.nTransparentCal < 100) {
         panel.nMonth = t.nMonth, panel.nDay = t.nDay;
-        std::strncpy(panel.szTime, szTime, sizeof(panel.szTime));
+        std::memcpy(panel.szTime, szTime, sizeof(panel.szTime));
     }
     if (settings.bStatus) {
         PageKey &page = key.page;
+        page.bShown = 1;
         page.nYear = t.nYear, page.nMonth = t.nMonth, page.nDay = t.nDay, page.nWeekday = t.nWeekday;
-        page.b6 = settings.b6, page.bHolidayLaw = settings.bHolidayLaw, page.bLunarRokuyo = settings.bLunarRokuyo;
-        std::strncpy(page.szTime, szTime, sizeof(page.szTime));
+        page.crDay = ChooseDayColor(settings.bHolidayLaw, t.nYear, t.nMonth, t.nDay, t.nWeekday);
+        page.nRokuyo = settings.b6 ? ChooseRokuyoIndex(settings.bLunarRokuyo, t.nYear, t.nMonth, t.nDay) : -1;
+        std::memcpy(page.szTime, szTime, sizeof(page.szTime));
     }
     return key;
 }
@@ -38,7 +42,7 @@ PictureKey MakePictureKey(const SettingsRecord &settings, int nBlinkStep, const 
 bool SameLayout(const PictureKey &a, const PictureKey &b)
 {
     return std::memcmp(&a.layout, &b.layout, sizeof(a.layout)) == 0 &&
-           std::memcmp(a.szFont, b.szFont, sizeof(a.szFont)) == 0;
+           std::memcmp(a.szFace, b.szFace, sizeof(a.szFace)) == 0;
 }
 
 bool SamePanel(const PictureKey &a, const PictureKey &b)

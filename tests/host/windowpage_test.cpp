@@ -1,37 +1,14 @@
-// The Window page's rules: the calendar shift, storable choices, the faces listed and the one selected.
+// The Window page's rules: storable choices, the faces listed and the one selected; the sheet's pages.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <vector>
 
-#include "settings/propsheet_rules.h"
-#include "settings/settings.h"
-#include "settings/windowpage_rules.h"
+#include "settings/pagecontrols.h"
+#include "settings/propsheet.h"
+#include "settings/windowpage.h"
 
 namespace {
-
-TEST(MoveCalendarPage, ShownPageMovesAroundTheCharacterHiddenPageMovesNothing)
-{
-    // {bStatus, old position, new position, x, y, x and y afterwards}
-    const int32_t cases[][7] = {
-        {1, 3, 0, 300, 400, 420, 240},  // left to above: the window grows upwards, the character stays
-        {1, 0, 3, 420, 240, 300, 400},
-        {1, 1, 2, 300, 400, 300, 400}, {1, 2, 1, 300, 400, 300, 400},  // right and below start at the character
-        {1, 3, 3, 300, 400, 300, 400},
-        {1, 7, 0, 300, 400, 300, 240},  // an old value outside the list shifts nothing back
-        {0, 3, 0, 300, 400, 300, 400}, {0, 0, 3, 300, 400, 300, 400},
-        {1, 1, 0, 0, INT32_MIN, 0, INT32_MAX - 159},  // wraps instead of overflowing
-    };
-    for (const auto &c : cases) {
-        SettingsRecord rec;
-        SetDefaultSettings(&rec);
-        rec.bStatus = c[0], rec.nCalendarPos = c[1], rec.nWindowX = c[3], rec.nWindowY = c[4];
-        MoveCalendarPage(&rec, c[2]);
-        EXPECT_EQ(rec.nCalendarPos, c[2]);
-        EXPECT_EQ(rec.nWindowX, c[5]) << c[0] << " " << c[1] << "->" << c[2];
-        EXPECT_EQ(rec.nWindowY, c[6]) << c[0] << " " << c[1] << "->" << c[2];
-    }
-}
 
 // Neither CB_ERR nor a face with no room for its NUL is ever stored; only scalable horizontal faces
 // (not raster, not device-only, no "@") are listed.

@@ -1,20 +1,11 @@
-// Rules of the Window page that need no platform call: the calendar shift,
-// which list choices may be stored, which faces the font list shows and which it selects.
+// Rules of the Window page that need no platform call: which faces the font list shows and which
+// it selects.
 #pragma once
 
 #include <cstdint>
 
-struct SettingsRecord;
-
 // TRUETYPE_FONTTYPE in the enumeration's font type bits.
 constexpr unsigned long kTrueTypeFontBit = 4;
-
-// Sets the calendar position; while the page is shown, the stored origin moves
-// so that the character panel keeps its place on screen at display scale nScale.
-void MoveCalendarPage(SettingsRecord *pRec, int32_t nPos, int32_t nScale = 1);
-
-// A list answers -1 when nothing is selected; only an entry of the list may be stored.
-bool IsListChoice(long nSel, int nCount);
 
 // A face name of 1 to 255 characters fits the 256-byte face field.
 bool FitsFaceField(long nLength);

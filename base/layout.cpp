@@ -1,5 +1,5 @@
 // The layout table of the two 120x160 images.
-#include "render/layout.h"
+#include "base/layout.h"
 
 PanelLayout LayoutPanels(int32_t bStatus, int32_t nCalendarPos)
 {

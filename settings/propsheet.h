@@ -1,4 +1,5 @@
-// Where a dialog template in memory keeps its font, for the sheet to match its pages.
+// The property sheet's rules that need no window: its pages made all or none, and where a dialog
+// template in memory keeps its font, for the sheet to match its pages.
 #pragma once
 
 #include <cstddef>
@@ -24,4 +25,20 @@ int FitPointSize(int nPoints, int nMaxPoints, int cxPage, int cyPage, Measure fn
             return pt;
     }
     return nMaxPoints;
+}
+
+// Makes nCount handles with create(i), in order. When one cannot be made, those
+// already made are released with destroy, last first, and the answer is false.
+template <typename Handle, typename Create, typename Destroy>
+bool CreateAllOrNone(Handle *ahOut, int nCount, Create create, Destroy destroy)
+{
+    for (int i = 0; i < nCount; ++i) {
+        ahOut[i] = create(i);
+        if (!ahOut[i]) {
+            while (i-- > 0)
+                destroy(ahOut[i]);
+            return false;
+        }
+    }
+    return true;
 }

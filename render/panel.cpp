@@ -1,5 +1,5 @@
 // Blink patches: which one a step shows, and the sheet rectangles that draw it over the eyes.
-#include "render/sheet.h"
+#include "render/panel.h"
 
 namespace {
 

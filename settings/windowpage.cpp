@@ -1,5 +1,5 @@
-// The Window page's rules: the calendar shift, storable choices, the font list's faces and selection.
-#include "settings/windowpage_rules.h"
+// The Window page's rules: the font list's faces and which one is selected.
+#include "settings/windowpage.h"
 
 #include "base/sjis.h"
 #include "settings/settings.h"
@@ -12,15 +12,6 @@ unsigned char FoldAscii(unsigned char c)
 }
 
 }  // namespace
-
-void MoveCalendarPage(SettingsRecord *pRec, int32_t nPos, int32_t nScale)
-{
-    if (pRec->bStatus)
-        ShiftOriginForPage(pRec->nCalendarPos, 1, &pRec->nWindowX, &pRec->nWindowY, nScale);
-    pRec->nCalendarPos = nPos;
-    if (pRec->bStatus)
-        ShiftOriginForPage(pRec->nCalendarPos, -1, &pRec->nWindowX, &pRec->nWindowY, nScale);
-}
 
 bool FaceBeginsWith(const char *pszText, const char *pszStart)
 {
@@ -41,11 +32,6 @@ bool FaceBeginsWith(const char *pszText, const char *pszStart)
         }
     }
     return true;
-}
-
-bool IsListChoice(long nSel, int nCount)
-{
-    return nSel >= 0 && nSel < nCount;
 }
 
 bool FitsFaceField(long nLength)

@@ -1,29 +1,5 @@
-// Rules of the Clock and Chara pages that need no window.
-#include "settings/page_rules.h"
-
-bool ReadPercentText(const char *pszText, int32_t *pnValue)
-{
-    const char *p = pszText;
-    while (*p == ' ')
-        ++p;
-    if (*pszText == '\0') {
-        *pnValue = 0;
-        return true;
-    }
-    if (*p == '\0')
-        return false;
-    int32_t value = 0;
-    for (; *p; ++p) {
-        if (*p < '0' || *p > '9')
-            return false;
-        value = value * 10 + (*p - '0');
-        // Stop before the sum can overflow; anything past 100 is refused anyway.
-        if (value > 100)
-            return false;
-    }
-    *pnValue = value;
-    return true;
-}
+// The wave file paths of the Clock page: cut on whole characters, and the folder of a picked file.
+#include "settings/clockpage.h"
 
 // Copies at most cbSrc bytes of pszSrc, whole characters only, into cbDest bytes.
 static void CopyCharacters(char *pszDest, size_t cbDest, const char *pszSrc, size_t cbSrc)

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "settings/sheet_font.h"
+#include "settings/propsheet.h"
 
 namespace {
 

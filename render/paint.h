@@ -1,11 +1,11 @@
-// What the window shows, reduced to what can change while the program runs: two moments
-// with the same key look the same, so the second needs no drawing.
+// What the window shows, reduced to what can change while the program runs: the key from which
+// the picture is drawn, and nothing else. Two moments with the same key look the same.
 #pragma once
 
 #include <cstdint>
 
+#include "base/layout.h"
 #include "calendar/caltext.h"
-#include "render/layout.h"
 
 struct SettingsRecord;
 
@@ -14,27 +14,30 @@ struct ShownTime {
     int32_t nYear, nMonth, nDay, nWeekday, nHour, nMinute, nSecond;
 };
 
-// The character panel: the blink patch, the character's transparency and, while the
-// page is hidden and the overlay not wholly transparent, the overlay's text.
+// The character panel: the blink patch (-1 for the eyes as stored), the character's
+// transparency and, while the page is hidden and the overlay not wholly transparent, the
+// overlay's text; its transparency is 100 and its text empty otherwise.
 struct PanelKey {
     int32_t nPatch;
     int32_t nTransparent;
-    int32_t nTransparentCal;  // 100 when no overlay is drawn
+    int32_t nTransparentCal;
     int32_t nMonth, nDay;
     char szTime[kFieldTextSize];
 };
 
-// The calendar page; all zero while it is hidden. The time comes last: the day is what
-// lies before it.
+// The calendar page; all zero while it is hidden. The time comes last: the day is what lies
+// before it.
 struct PageKey {
+    int32_t bShown;
     int32_t nYear, nMonth, nDay, nWeekday;
-    int32_t b6, bHolidayLaw, bLunarRokuyo;
+    uint32_t crDay;   // the ink of month, day and weekday, as 0x00BBGGRR
+    int32_t nRokuyo;  // the label's index, -1 when none is shown
     char szTime[kFieldTextSize];
 };
 
 struct PictureKey {
     PanelLayout layout;
-    char szFont[256];
+    char szFace[256];  // of every text on the picture
     PanelKey panel;
     PageKey page;
 };

@@ -1,10 +1,11 @@
-// The page rules: percentage text, Shift-JIS path cutting and the folder of a picked file.
+// The pages' rules: percentage text, Shift-JIS path cutting and the folder of a picked file.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "settings/page_rules.h"
+#include "settings/clockpage.h"
+#include "settings/pagecontrols.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Walks a dialog template's header up to its font.
-#include "settings/sheet_font.h"
+#include "settings/propsheet.h"
 
 namespace {
 
