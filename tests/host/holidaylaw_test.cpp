@@ -85,7 +85,7 @@ TEST(HolidayLaw, DayColourByTheFixedRulesAndByTheLaw)
 
 struct ListedYear {
     int year;
-    std::vector<int> days;  // MMDD
+    std::vector<std::pair<int, const char *>> days;  // MMDD and name
 };
 const ListedYear kHolidayJp[] = {
 #include "tests/host/holidays_jp.inc"
@@ -97,7 +97,9 @@ TEST(HolidayLaw, AgreesWithHolidayJpOnEveryDayOf1970To2050)
     ASSERT_EQ(std::size(kHolidayJp), 2050u - 1970u + 1);
     for (const ListedYear &listed : kHolidayJp) {
         const std::vector<int> ours = LawHolidays(listed.year);
-        const std::set<int> theirs(listed.days.begin(), listed.days.end());
+        std::set<int> theirs;
+        for (const auto &[mmdd, name] : listed.days)
+            theirs.insert(mmdd);
         std::vector<int> apart;
         std::set_symmetric_difference(ours.begin(), ours.end(), theirs.begin(), theirs.end(),
                                       std::back_inserter(apart));
