@@ -1,16 +1,18 @@
 // Holidays by the law: the 2026 calendar, the 2019 one-offs, the two substitute rules, citizens'
-// holidays, the first year, and every day of 1970-2050 against @holiday-jp/holiday_jp.
+// holidays, the first year, and every day of 1970-2050 and its name against @holiday-jp/holiday_jp.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
 #include <iterator>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "calendar/civildays.h"
 #include "calendar/holiday.h"
 #include "calendar/holidaylaw.h"
+#include "calendar/holidayname.h"
 
 namespace {
 
@@ -85,7 +87,7 @@ TEST(HolidayLaw, DayColourByTheFixedRulesAndByTheLaw)
 
 struct ListedYear {
     int year;
-    std::vector<int> days;  // MMDD
+    std::vector<std::pair<int, const char *>> days;  // MMDD and name
 };
 const ListedYear kHolidayJp[] = {
 #include "tests/host/holidays_jp.inc"
@@ -97,7 +99,9 @@ TEST(HolidayLaw, AgreesWithHolidayJpOnEveryDayOf1970To2050)
     ASSERT_EQ(std::size(kHolidayJp), 2050u - 1970u + 1);
     for (const ListedYear &listed : kHolidayJp) {
         const std::vector<int> ours = LawHolidays(listed.year);
-        const std::set<int> theirs(listed.days.begin(), listed.days.end());
+        std::set<int> theirs;
+        for (const auto &[mmdd, name] : listed.days)
+            theirs.insert(mmdd);
         std::vector<int> apart;
         std::set_symmetric_difference(ours.begin(), ours.end(), theirs.begin(), theirs.end(),
                                       std::back_inserter(apart));
@@ -105,6 +109,25 @@ TEST(HolidayLaw, AgreesWithHolidayJpOnEveryDayOf1970To2050)
             differences.insert(listed.year * 10000 + mmdd);
     }
     EXPECT_EQ(differences, std::set<int>{});
+}
+
+// The list adds which holiday a substitute stands for, not always the one that fell on the Sunday
+// (2008-05-06 is こどもの日's, though みどりの日 moved); the names keep only 振替休日.
+TEST(HolidayLaw, NamesAgreeWithHolidayJpOnEveryDayOf1970To2050)
+{
+    std::set<long> differences;
+    for (const ListedYear &listed : kHolidayJp)
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 1; day <= 31; ++day) {  // 30 February and the like have no name either
+                std::string theirs = "-";
+                for (const auto &[mmdd, name] : listed.days)
+                    theirs = mmdd == month * 100 + day ? name : theirs;
+                theirs.erase(0, theirs.find(" 振替休日") + 1);  // npos + 1 is 0: nothing to erase
+                const char *ours = GetHolidayName(listed.year, month, day, 1);
+                if ((ours ? ours : "-") != theirs)
+                    differences.insert(listed.year * 10000L + month * 100 + day);
+            }
+    EXPECT_EQ(differences, std::set<long>{});
 }
 
 }  // namespace
