@@ -39,7 +39,7 @@ const HolidayRule kHolidayLaw[] = {
     {4, 29, 1949, 1988, "天皇誕生日"},                // Emperor's Birthday (Showa)
     {4, 29, 1989, 2006, "みどりの日"},                // Greenery Day
     {4, 29, 2007, kNoEnd, "昭和の日"},                // Showa Day
-    {5, 1, 2019, 2019, "休日（祝日扱い）"},           // the Emperor's enthronement, 天皇の即位の日
+    {5, 1, 2019, 2019, "即位の日"},                   // the Emperor's enthronement
     {5, 3, 1949, kNoEnd, "憲法記念日"},               // Constitution Memorial Day
     {5, 4, 2007, kNoEnd, "みどりの日"},               // Greenery Day (before 2007 a citizens' holiday)
     {5, 5, 1949, kNoEnd, "こどもの日"},               // Children's Day
@@ -63,7 +63,7 @@ const HolidayRule kHolidayLaw[] = {
     // The last one, the year before the new name took effect.
     {10, kSecondMonday, 2019, 2019, "体育の日（スポーツの日）"},
     {10, kSecondMonday, 2022, kNoEnd, "スポーツの日"},  // Sports Day (in July in 2020 and 2021)
-    {10, 22, 2019, 2019, "休日（祝日扱い）"},         // the enthronement ceremony, 即位礼正殿の儀
+    {10, 22, 2019, 2019, "即位礼正殿の儀"},           // the enthronement ceremony
     {11, 3, 1948, kNoEnd, "文化の日"},                // Culture Day
     {11, 12, 1990, 1990, "即位礼正殿の儀"},           // the enthronement ceremony
     {11, 23, 1948, kNoEnd, "勤労感謝の日"},           // Labour Thanksgiving Day
@@ -163,7 +163,7 @@ const char *GetLawHolidayName(int nYear, int nMonth, int nDay)
         return "振替休日";
     // The law calls the day between two holidays simply a holiday, and so does the list.
     if (IsCitizensHolidayDay(nDays))
-        return "休日";
+        return "国民の休日";
     return nullptr;
 }
 
