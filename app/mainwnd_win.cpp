@@ -1,5 +1,5 @@
-// The main window: timers and the blink, painting, the calendar toggle,
-// mouse routing, the context-menu commands and saving on the way out.
+// The main window: timers and the blink, painting, the calendar toggle, mouse routing, the
+// context-menu commands, and saving what changes as it changes and on the way out.
 #include "app/mainwnd_win.h"
 
 #include <ctime>
@@ -125,21 +125,74 @@ static void OnInitMenuPopup(HMENU hMenu, LPARAM lParam)
         CheckMenuItem(hMenu, IDM_CALENDAR, MF_BYCOMMAND | (Settings.bStatus ? MF_CHECKED : MF_UNCHECKED));
 }
 
+// The record as it stood when the sheet opened: the options a cancel restores and a log-off keeps.
+static SettingsRecord recBeforeSheet;
+// Exit was chosen from the tray menu while the sheet was open.
+static int bExitAfterSheet;
+
+// While the sheet is open the store gets the options from before it, which it has not accepted,
+// with the live state as it is now. bOnChange: a save of a change as it happens, which warns at
+// most once a run.
+static void SaveAccepted(HWND hWnd, bool bOnChange)
+{
+    const SettingsRecord live = Settings;
+    if (bInProperty)
+        RestoreOptions(&Settings, recBeforeSheet, nWindowScale);
+    bOnChange ? SaveSettingsOnChange(hWnd) : SaveSettings(hWnd);
+    Settings = live;
+}
+
+// The stored position at the last left press, so the end of a drag knows whether it moved.
+static PlacePoint ptStoredAtPress;
+
+static void OnLeftButtonDown(HWND hWnd, LPARAM lParam)
+{
+    ptStoredAtPress = {Settings.nWindowX, Settings.nWindowY};
+    DragStart(hWnd, lParam);
+}
+
+// Where she was dragged is kept at once: a logout, a kill or a power cut would lose it.
+static void OnDragEnded(HWND hWnd, PlacePoint ptBefore)
+{
+    if (Settings.nWindowX != ptBefore.x || Settings.nWindowY != ptBefore.y)
+        SaveAccepted(hWnd, true);
+}
+
+static void OnLeftButtonUp(HWND hWnd)
+{
+    if (!bDragging)
+        return;
+    const PlacePoint ptBefore = ptStoredAtPress;
+    DragEnd(hWnd);
+    OnDragEnded(hWnd, ptBefore);
+}
+
+static void OnDoubleClick(HWND hWnd)
+{
+    ToggleCalendarPage();
+    Repaint(hWnd);
+    SaveAccepted(hWnd, true);
+}
+
+static void OnCaptureChanged(HWND hWnd, HWND hWndNew)
+{
+    const bool bWasDragging = bDragging != 0;
+    DragCaptureLost(hWnd, hWndNew);
+    if (bWasDragging && !bDragging)
+        OnDragEnded(hWnd, ptStoredAtPress);
+}
+
 static void OnRightButtonDown(HWND hWnd, LPARAM lParam)
 {
     if (bDragging) {
         DragCancel(hWnd);
+        OnDragEnded(hWnd, ptStoredAtPress);
         return;
     }
     POINT pt = {LOWORD(lParam), HIWORD(lParam)};
     ClientToScreen(hWnd, &pt);
     TrackContextMenu(hWnd, pt);
 }
-
-// The record as it stood when the sheet opened: what a cancel restores and a log-off keeps.
-static SettingsRecord recBeforeSheet;
-// Exit was chosen from the tray menu while the sheet was open.
-static int bExitAfterSheet;
 
 static void ShowProperties(HWND hWnd)
 {
@@ -151,7 +204,8 @@ static void ShowProperties(HWND hWnd)
         SetWindowPos(hWnd, Settings.bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         SaveSettings(hWnd);
     } else {
-        Settings = recBeforeSheet;
+        // The options go back; what the ticks and the display scale moved meanwhile stays.
+        RestoreOptions(&Settings, recBeforeSheet, nWindowScale);
     }
     // The page adds and removes the icon as its box changes; a cancel restores only the record.
     SetTrayIcon(hWnd, Settings.bTaskTrayNoIcon ? FALSE : TRUE);
@@ -175,17 +229,8 @@ static void ExitProgram(HWND hWnd)
 
 static void OnEndSession(HWND hWnd, WPARAM wParam)
 {
-    if (!wParam)
-        return;
-    if (!bInProperty) {
-        SaveSettings(hWnd);
-        return;
-    }
-    // The sheet's changes were never accepted: the store gets the record from before it opened.
-    const SettingsRecord live = Settings;
-    Settings = recBeforeSheet;
-    SaveSettings(hWnd);
-    Settings = live;
+    if (wParam)
+        SaveAccepted(hWnd, false);
 }
 
 static void ShowAbout(HWND hWnd)
@@ -208,6 +253,7 @@ static LRESULT OnCommand(HWND hWnd, WORD wId)
     case IDM_CHARA2:
         Settings.nDrawChara = wId - IDM_CHARA0;
         Repaint(hWnd);
+        SaveAccepted(hWnd, true);
         return 1;
     case IDM_CALENDAR: PostMessageA(hWnd, WM_LBUTTONDBLCLK, 0, 0); return 1;
     default: return 0;
@@ -269,17 +315,11 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         if (bDragging)
             DragStep(hWnd);
         return 0;
-    case WM_LBUTTONDOWN: DragStart(hWnd, lParam); return 0;
-    case WM_LBUTTONUP:
-        if (bDragging)
-            DragEnd(hWnd);
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        ToggleCalendarPage();
-        Repaint(hWnd);
-        return 0;
+    case WM_LBUTTONDOWN: OnLeftButtonDown(hWnd, lParam); return 0;
+    case WM_LBUTTONUP: OnLeftButtonUp(hWnd); return 0;
+    case WM_LBUTTONDBLCLK: OnDoubleClick(hWnd); return 0;
     case WM_RBUTTONDOWN: OnRightButtonDown(hWnd, lParam); return 0;
-    case WM_CAPTURECHANGED: DragCaptureLost(hWnd, reinterpret_cast<HWND>(lParam)); return 0;
+    case WM_CAPTURECHANGED: OnCaptureChanged(hWnd, reinterpret_cast<HWND>(lParam)); return 0;
     case WM_TRAYNOTIFY: OnTrayNotify(hWnd, wParam, lParam); return 0;
     case WM_WINDOWOPTIONS: OnWindowOptions(hWnd, wParam); return 0;
     case WM_DISPLAYCHANGE: PlaceWindowOnNewLayout(hWnd); return 0;

@@ -11,8 +11,29 @@
 #include "settings/registry_win.h"
 #include "settings/settings.h"
 
+// A copy starting or ending holds the mutex without a window; this long is waited for it to end.
+static const DWORD kOtherCopyWaitMs = 700;
+
 // WS_CAPTION, WS_THICKFRAME and WS_MAXIMIZEBOX cleared; the system menu and minimize bits stay.
 static const LONG kStyleMask = static_cast<LONG>(0xFF3AFFFF);
+
+// Held for the process's life. Of starts in a burst exactly one takes it, which the window check
+// alone cannot promise: each may look before any has made its window.
+static HANDLE hOneCopy;
+
+// True when this start is the one that runs. A copy that is still ending is waited for a moment.
+static BOOL TakeOnlyCopy()
+{
+    hOneCopy = CreateMutexA(nullptr, TRUE, kAppMutexName);
+    if (!hOneCopy)
+        return TRUE;  // no mutex to be had: the window check alone decides, as before
+    if (GetLastError() != ERROR_ALREADY_EXISTS)
+        return TRUE;
+    if (FindWindowA(AppInfo.lpszClassName, AppInfo.lpszTitle))
+        return FALSE;
+    const DWORD dwWait = WaitForSingleObject(hOneCopy, kOtherCopyWaitMs);
+    return dwWait == WAIT_OBJECT_0 || dwWait == WAIT_ABANDONED;
+}
 
 static BOOL IsRunningAlready()
 {
@@ -59,6 +80,11 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow
     AppInfo.hInstance = hInstance;
     AppInfo.lpszCmdLine = lpCmdLine;
 
+    // The window check stays: a running copy is brought to the front.
+    if (!TakeOnlyCopy()) {
+        IsRunningAlready();
+        return 0;
+    }
     if (IsRunningAlready())
         return 0;
     if (GetDisplayBitsPerPixel() <= 8) {

@@ -3,3 +3,5 @@
 
 constexpr char kAppClassName[] = "Vespin_Class";
 constexpr char kAppTitle[] = "Vespin";
+// The mutex the running copy holds, per session.
+constexpr char kAppMutexName[] = "Local\\Vespin_Class";

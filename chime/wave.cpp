@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "base/sjis.h"
+
 namespace {
 
 enum : uint32_t {
@@ -190,4 +192,19 @@ WaveInfo CheckWaveHeader(const WaveReader &reader)
         if ((cbChunk & 1) && offset < end)
             ++offset;
     }
+}
+
+SoundNameKind ClassifySoundName(const char *pszName)
+{
+    if (!pszName || !*pszName)
+        return kSoundBuiltIn;
+    for (const char *p = pszName; *p; ++p) {
+        if (IsShiftJisLeadByte(static_cast<unsigned char>(*p)) && p[1]) {
+            ++p;
+            continue;
+        }
+        if (*p == '\\' || *p == '/' || *p == ':' || *p == '.')
+            return kSoundFile;
+    }
+    return kSoundAlias;
 }

@@ -59,3 +59,10 @@ struct WaveInfo {
 // Reads the RIFF header and the chunk headers up to data (and at most 40 bytes of fmt), never the samples.
 // The walk ends where the file or the RIFF form ends, whichever comes first.
 WaveInfo CheckWaveHeader(const WaveReader &reader);
+
+// What a time signal's sound name names: nothing (Vespin's own chime plays), a file (played only
+// when its header is sane) or a sound the system knows by name, such as "SystemAsterisk".
+enum SoundNameKind { kSoundBuiltIn, kSoundFile, kSoundAlias };
+// A name with a path separator, a drive colon or a dot names a file; a 0x5C that is the second
+// byte of a Shift-JIS character is no separator.
+SoundNameKind ClassifySoundName(const char *pszName);

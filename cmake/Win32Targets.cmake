@@ -26,7 +26,7 @@ target_link_libraries(vespin_win PUBLIC vespin_core ${win_libraries})
 set(resource_script ${CMAKE_SOURCE_DIR}/res/vespin.rc)
 configure_file(res/vespin.manifest.in ${VESPIN_GENERATED_DIR}/vespin.exe.manifest @ONLY)
 # The resource compiler's dependency scan sees neither the manifest nor the files it names.
-file(GLOB resource_files CONFIGURE_DEPENDS res/*.rc res/*.bmp res/*.ico)
+file(GLOB resource_files CONFIGURE_DEPENDS res/*.rc res/*.bmp res/*.ico res/*.wav)
 set_source_files_properties(${resource_script} PROPERTIES OBJECT_DEPENDS
                             "${resource_files};${VESPIN_GENERATED_DIR}/vespin.exe.manifest;${VESPIN_GENERATED_DIR}/vespin_version.h")
 add_executable(vespin WIN32 app/winmain_win.cpp ${resource_script})

@@ -1,12 +1,13 @@
 // Resource identifiers, grouped by the resource that uses them.
 #pragma once
 
-// Menu, icon and bitmaps
+// Menu, icon, bitmaps and the chime
 #define IDR_CONTEXTMENU        101
 #define IDB_CHARACTER          106
 #define IDB_CALENDAR           114
 #define IDB_BACKGROUND         115
 #define IDI_VESPIN             117
+#define IDW_CHIME              121
 
 // Context menu commands
 #define IDM_PROPERTY           40001

@@ -111,7 +111,10 @@ void OnPageScroll(HWND hDlg, const PageTable &table, WPARAM wParam, LPARAM lPara
 
 INT_PTR OnPageNotify(const PageTable &table, const NMHDR *pnm)
 {
-    if (table.pbReady && (pnm->code == PSN_APPLY || pnm->code == PSN_QUERYCANCEL))
+    // An Apply that leaves the sheet open (its lParam FALSE) must leave the page reading its boxes.
+    const bool bClosing = pnm->code == PSN_QUERYCANCEL ||
+                          (pnm->code == PSN_APPLY && reinterpret_cast<const PSHNOTIFY *>(pnm)->lParam);
+    if (table.pbReady && bClosing)
         *table.pbReady = 0;
     // 0 is PSNRET_NOERROR for OK and no objection for Cancel.
     return FALSE;

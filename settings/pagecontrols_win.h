@@ -40,7 +40,7 @@ void InitPageControls(HWND hDlg, const PageTable &table);
 bool ApplyPageControl(HWND hDlg, const PageTable &table, WORD wId, WORD wCode);
 // WM_HSCROLL: a percentage's trackbar moved.
 void OnPageScroll(HWND hDlg, const PageTable &table, WPARAM wParam, LPARAM lParam);
-// WM_NOTIFY: OK and Cancel end the page's readiness; the answer lets them go ahead.
+// WM_NOTIFY: OK and Cancel end the page's readiness (an Apply does not); the answer lets them go ahead.
 INT_PTR OnPageNotify(const PageTable &table, const NMHDR *pnm);
 
 // A page's parent is the sheet, and the sheet's owner the main window.

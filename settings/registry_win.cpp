@@ -2,8 +2,18 @@
 #include "settings/registry_win.h"
 
 #include "base/appinfo_win.h"
+#include "settings/journal.h"
 #include "settings/settings.h"
 #include "settings/state.h"
+
+// Tests only: values a save writes before it stops as if killed; -1 never stops, -2 stops before
+// even the journal.
+static int nSaveStopsAfter = -1;
+
+void SetSaveInterruption(int nValues)
+{
+    nSaveStopsAfter = nValues;
+}
 
 // Reads ask for query rights only, so a key that may be read but not written still loads.
 static LONG QueryRegValue(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, DWORD *pdwType, void *pData, DWORD *pcbData)
@@ -84,8 +94,57 @@ static int ReadField(const SettingField &field)
     return 1;
 }
 
+// Writes the fields abWrite marks, each attempted, into the open key; 1 when every one was written.
+// A test may stop it after a number of values, as a kill would.
+static int WriteFields(HKEY hKey, const SettingsRecord &rec, const bool *abWrite, bool bCountForStop)
+{
+    int bAllWritten = 1, nWritten = 0;
+    for (int i = 0; i < kSettingFieldCount; ++i) {
+        const SettingField &field = SettingFields[i];
+        if (abWrite && !abWrite[i])
+            continue;
+        if (bCountForStop && nSaveStopsAfter >= 0 && nWritten == nSaveStopsAfter)
+            return -1;
+        LONG lResult;
+        if (field.kind == kSettingString) {
+            const char *psz = SettingString(&rec, field);
+            lResult = RegSetValueExA(hKey, field.pszName, 0, REG_SZ, reinterpret_cast<const BYTE *>(psz),
+                                     lstrlenA(psz) + 1);
+        } else {
+            const DWORD dwValue = static_cast<DWORD>(*SettingNumber(&rec, field));
+            lResult = RegSetValueExA(hKey, field.pszName, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&dwValue),
+                                     sizeof(dwValue));
+        }
+        bAllWritten = bAllWritten && lResult == ERROR_SUCCESS;
+        ++nWritten;
+    }
+    return bAllWritten;
+}
+
+// A save cut short left its journal: the record it was writing is written whole before anything
+// is read, so the store holds all of the new record, never part of it.
+static void FinishInterruptedSave()
+{
+    HKEY hKey;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &hKey) != ERROR_SUCCESS)
+        return;
+    uint8_t journal[kJournalMaxBytes];
+    DWORD dwType = REG_NONE, cbJournal = sizeof(journal);
+    if (RegQueryValueExA(hKey, kJournalValueName, nullptr, &dwType, journal, &cbJournal) == ERROR_SUCCESS) {
+        SettingsRecord rec;
+        SetDefaultSettings(&rec);
+        bool abFound[kSettingFieldCount];
+        // A journal that does not read whole was never one this program wrote: it goes unused.
+        const bool bRead = dwType == REG_BINARY && ReadJournal(journal, cbJournal, &rec, abFound);
+        if (!bRead || WriteFields(hKey, rec, abFound, false) == 1)
+            RegDeleteValueA(hKey, kJournalValueName);
+    }
+    RegCloseKey(hKey);
+}
+
 int LoadSettings(HWND hWndOwner)
 {
+    FinishInterruptedSave();
     int bAllRead = 1;
     for (int i = 0; i < kRecordFieldCount; ++i)
         bAllRead = ReadField(SettingFields[i]) && bAllRead;
@@ -102,18 +161,46 @@ int LoadSettings(HWND hWndOwner)
     return 0;
 }
 
+// The journal first, then the values, then the journal cleared: whenever the save stops, the
+// next start finds either the old record whole or the new one in the journal.
+static int SaveRecord(HWND hWndOwner, bool bWarn)
+{
+    HKEY hKey;
+    if (nSaveStopsAfter == -2)
+        return 0;
+    int bSaved = 0;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &hKey, nullptr) == ERROR_SUCCESS) {
+        uint8_t journal[kJournalMaxBytes];
+        const size_t cbJournal = WriteJournal(Settings, journal, sizeof(journal));
+        const bool bJournal = cbJournal != 0 && RegSetValueExA(hKey, kJournalValueName, 0, REG_BINARY, journal,
+                                                               static_cast<DWORD>(cbJournal)) == ERROR_SUCCESS;
+        const int nWritten = WriteFields(hKey, Settings, nullptr, true);
+        if (nWritten < 0) {
+            RegCloseKey(hKey);
+            return 0;  // stopped by a test, as if killed: no warning, the journal stays
+        }
+        bSaved = nWritten == 1;
+        // A journal left by a failed write would only give the next start this record again.
+        if (bSaved && bJournal)
+            RegDeleteValueA(hKey, kJournalValueName);
+        RegCloseKey(hKey);
+    }
+    if (!bSaved && bWarn)
+        MessageBoxA(hWndOwner, "レジストリ書き込みに失敗しました", AppInfo.lpszTitle, MB_ICONWARNING | MB_OK);
+    return bSaved;
+}
+
 int SaveSettings(HWND hWndOwner)
 {
-    int bAllWritten = 1;
-    for (const SettingField &field : SettingFields) {
-        const int bWritten =
-            field.kind == kSettingString
-                ? WriteRegString(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName, SettingString(&Settings, field))
-                : WriteRegDword(HKEY_CURRENT_USER, kSettingsKeyPath, field.pszName,
-                                static_cast<DWORD>(*SettingNumber(&Settings, field)));
-        bAllWritten = bAllWritten && bWritten;
-    }
-    if (!bAllWritten)
-        MessageBoxA(hWndOwner, "レジストリ書き込みに失敗しました", AppInfo.lpszTitle, MB_ICONWARNING | MB_OK);
-    return bAllWritten;
+    return SaveRecord(hWndOwner, true);
+}
+
+int SaveSettingsOnChange(HWND hWndOwner)
+{
+    // A failing store would otherwise warn at every drag.
+    static bool bWarned;
+    const int bSaved = SaveRecord(hWndOwner, !bWarned);
+    bWarned = bWarned || !bSaved;
+    return bSaved;
 }

@@ -10,5 +10,13 @@ int WriteRegString(HKEY hRoot, LPCSTR lpszSubKey, LPCSTR lpszName, LPCSTR lpszVa
 
 // 1 when every value was read; 0 when the defaults were applied and saved.
 int LoadSettings(HWND hWndOwner);
-// 1 when every value was written; 0 after one warning.
+// 1 when every value was written; 0 after one warning. A save cut short anywhere leaves the next
+// start the whole old record or the whole new one.
 int SaveSettings(HWND hWndOwner);
+// The same for a change saved as it happens (a drag, the page, the character): a failure warns
+// only the first time in a run.
+int SaveSettingsOnChange(HWND hWndOwner);
+
+// Tests only: the next saves stop after nValues values as if killed (-2 before the journal,
+// -1 never).
+void SetSaveInterruption(int nValues);

@@ -55,9 +55,10 @@ const SettingField SettingFields[kSettingFieldCount] = {
     NUMBER(nTransparent, 0, kMendClamp, 0, 100, 0, false),
     NUMBER(nHourOld, 0, kMendClamp, 0, 23, 0, true),
     NUMBER(nMinuteOld, 0, kMendClamp, 0, 59, 0, true),
-    // Beside the 28: only 0 and 1 count; anything else is as if nothing were stored.
-    NUMBER(bHolidayLaw, 0, kMendReplace, 0, 1, 0, false),
-    NUMBER(bLunarRokuyo, 0, kMendReplace, 0, 1, 0, false),
+    // Beside the 28: only 0 and 1 count; anything else is as if nothing were stored. On unless a 0
+    // is stored: the calendar as every Japanese calendar prints it, the fixed rules a click away.
+    NUMBER(bHolidayLaw, 1, kMendReplace, 0, 1, 1, false),
+    NUMBER(bLunarRokuyo, 1, kMendReplace, 0, 1, 1, false),
 };
 
 #undef FLAG

@@ -87,11 +87,14 @@ TEST(Properties, PreviewLiveCancelRestoresOkSavesExitAndLogOffKeepTheRecordFromB
     page.Click(IDC_AWAYTASKBAR);
     page.Select(IDC_FONT, nPGothic);
 
-    // Cancel brings back the record, the window and the tray icon; opened again, the page
-    // shows the record as it was, and OK at once stores it unchanged.
+    // Cancel brings back the options, the window and the tray icon, but not the page the menu hid
+    // meanwhile, which was no choice of the sheet's; shown again, all is as before. Opened again,
+    // the page shows the record as it was, and OK at once stores it unchanged.
     ASSERT_TRUE(e2e::CloseSheet(hSheet, PSBTN_CANCEL));
-    EXPECT_TRUE(e2e::WaitFor([&] { return WindowAt(app.hWnd, kStartRect) && TrayIconExists(app.hWnd); }));
+    EXPECT_TRUE(e2e::WaitFor([&] { return WindowAt(app.hWnd, {520, 300, 640, 460}) && TrayIconExists(app.hWnd); }));
     EXPECT_EQ(GetWindowLongA(app.hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    PostMessageA(app.hWnd, WM_COMMAND, IDM_CALENDAR, 0);
+    EXPECT_TRUE(e2e::WaitFor([&] { return WindowAt(app.hWnd, kStartRect); }));
 
     // Esc (a key the sheet's dialog loop reads) and the close box cancel as Cancel does.
     for (const bool bEscape : {true, false}) {

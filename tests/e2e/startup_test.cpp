@@ -72,7 +72,14 @@ TEST_F(Startup, FirstCopyWritesDefaultsSecondDefersToItPastAForeignWindowAndOnly
     EXPECT_EQ(CountVespinWindows(), 1);
     DestroyWindow(hImpostor);
 
+    DWORD dwKept = 0;
+    EXPECT_TRUE(e2e::ReadDword("nWindowX", &dwKept) && dwKept == 4242) << "the second copy saved nothing";
+    // A character chosen from the menu is saved at once; the marker then shows what a log-off saves.
     SendMessageA(first.hWnd, WM_COMMAND, IDM_CHARA1, 0);
+    EXPECT_TRUE(e2e::ReadDword("nDrawChara", &dwKept) && dwKept == 1);
+    e2e::WriteDword("nWindowX", 4242);
+    e2e::WriteDword("nDrawChara", 0);
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKeyPath, "nMinuteOld");
     for (BOOL bEnding : {FALSE, TRUE}) {
         SCOPED_TRACE(bEnding ? "log-off" : "cancelled log-off");
         SendMessageA(first.hWnd, WM_ENDSESSION, bEnding, 0);
@@ -82,6 +89,61 @@ TEST_F(Startup, FirstCopyWritesDefaultsSecondDefersToItPastAForeignWindowAndOnly
                   bEnding ? std::tuple(kSettingFieldCount, false, 1ul) : std::tuple(kSettingFieldCount - 1, true, 0ul));
     }
     EXPECT_EQ(first.Exit(), 0);
+}
+
+// Starts in a burst: exactly one runs, whatever the order they reach the window check in.
+TEST_F(Startup, ABurstOfStartsLeavesExactlyOneCopyRunning)
+{
+    e2e::Vespin copies[6];
+    for (e2e::Vespin &copy : copies)
+        ASSERT_TRUE(copy.Start(false));
+    int nRunning = 0;
+    e2e::WaitFor([&] {
+        nRunning = 0;
+        for (e2e::Vespin &copy : copies)
+            nRunning += copy.Running();
+        return nRunning <= 1 && CountVespinWindows() == 1;
+    });
+    EXPECT_EQ(std::pair(nRunning, CountVespinWindows()), std::pair(1, 1));
+    for (e2e::Vespin &copy : copies) {
+        if (copy.Running()) {
+            copy.hWnd = e2e::FindVespinWindow();
+            EXPECT_EQ(copy.Exit(), 0);
+        }
+    }
+}
+
+// A drag, the page toggled and a character chosen are each in the store at once: the process
+// killed right after loses none of them.
+TEST_F(Startup, ChangesAreSavedAsTheyHappenAndSurviveAKill)
+{
+    const struct { const char *what; void (*act)(HWND); const char *name; DWORD expected; } cases[] = {
+        {"a drag", [](HWND h) {
+             SetCursorPos(430, 330);
+             SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 30));
+             SetCursorPos(480, 370);
+             SendMessageA(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(80, 70));
+             SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(80, 70));
+         }, "nWindowX", 450},
+        {"the page toggled", [](HWND h) { SendMessageA(h, WM_LBUTTONDBLCLK, 0, 0); }, "bStatus", 0},
+        {"a character chosen", [](HWND h) { SendMessageA(h, WM_COMMAND, IDM_CHARA2, 0); }, "nDrawChara", 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        e2e::WriteDefaultSettings();
+        e2e::WriteDword("nCalendarPos", 1);
+        e2e::WriteDword("nWindowX", 400);
+        e2e::WriteDword("nWindowY", 300);
+        e2e::WriteDword("nChangeTiming", 13);
+        e2e::Vespin app;
+        ASSERT_TRUE(app.Start());
+        c.act(app.hWnd);
+        TerminateProcess(app.pi.hProcess, 1);
+        WaitForSingleObject(app.pi.hProcess, 5000);
+        DWORD dw = 12345;
+        EXPECT_TRUE(e2e::ReadDword(c.name, &dw));
+        EXPECT_EQ(dw, c.expected);
+    }
 }
 
 // Runs only on an 8-bit screen (the test script starts one for it).

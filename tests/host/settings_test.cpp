@@ -43,6 +43,7 @@ TEST(SettingsTable, FieldsFollowOneAnotherInStoreOrder)
 
 TEST(SettingsDefaults, EveryFieldZeroButTheListedOnes)
 {
+    EXPECT_STREQ(TextFaceFor("@ＭＳ ゴシック"), kDefaultFontFace) << "a vertical face would draw sideways";
     SettingsRecord rec, expected = {};
     std::memset(&rec, 0x5A, sizeof(rec));
     SetDefaultSettings(&rec);
@@ -50,6 +51,7 @@ TEST(SettingsDefaults, EveryFieldZeroButTheListedOnes)
     expected.nCalendarPos = 3;
     expected.nTransparentCal = 40;
     expected.bChara0 = expected.bChara1 = expected.bChara2 = 1;
+    expected.bHolidayLaw = expected.bLunarRokuyo = 1;
     std::strcpy(expected.szFont, kDefaultFontFace);
     EXPECT_EQ(std::memcmp(&rec, &expected, sizeof(rec)), 0);
 }
@@ -95,7 +97,7 @@ TEST(MendSettings, OutOfRangeValuesComeIntoRangeAndNothingElseMoves)
         {&SettingsRecord::nMinuteOld, 60, 59},         {&SettingsRecord::nMinuteOld, 59, 59},
         {&SettingsRecord::nWindowX, -500, -500},       {&SettingsRecord::bTopMost, 7, 1},
         {&SettingsRecord::bChara1, INT32_MIN, 1},      {&SettingsRecord::bStatus, 0, 0},
-        {&SettingsRecord::bHolidayLaw, 2, 0},          {&SettingsRecord::bLunarRokuyo, 1, 1},
+        {&SettingsRecord::bHolidayLaw, 2, 1},          {&SettingsRecord::bLunarRokuyo, 0, 0},
     };
     for (const Case &c : cases) {
         SettingsRecord rec;

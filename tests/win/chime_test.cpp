@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -18,7 +19,8 @@ UINT uLastBeep;
 
 BOOL WINAPI RecordPlay(LPCSTR pszSound, HMODULE hModule, DWORD fdwSound)
 {
-    lastSound = pszSound;
+    // Vespin's own chime is named by its resource id.
+    lastSound = IS_INTRESOURCE(pszSound) ? "" : pszSound;
     lastFlags = hModule == nullptr ? fdwSound : ~0u;
     return playResult;
 }
@@ -47,12 +49,12 @@ TEST_F(TimeSignalTest, PlaysTheHourFileOnTheHourAndTheHalfHourFileOnTheHalfAndBe
     DeleteFileA(szWave);
 
     SetSoundCalls(RecordPlay, RecordBeep);
-    lstrcpyA(Settings.szWave, "hour.wav"), lstrcpyA(Settings.szWave30, "half.wav");
+    lstrcpyA(Settings.szWave, "HourSound"), lstrcpyA(Settings.szWave30, "HalfSound");
     Settings.bAlarm = 1, Settings.bAlarm30 = 1, Settings.nChangeTiming = 6, Settings.nHourOld = 11, Settings.nMinuteOld = 59;
     bChimeReady = 0, nBeeps = 0;
     struct Step { WORD hour, minute, second; BOOL played; const char *sound; int beeps; int32_t drawChara; } steps[] = {
-        {11, 59, 59, TRUE, "", 0, 0},         {12, 0, 0, TRUE, "hour.wav", 0, 1}, {12, 0, 30, TRUE, "", 0, 1},
-        {12, 30, 0, TRUE, "half.wav", 0, 1}, {13, 0, 0, FALSE, "hour.wav", 1, 2}, {13, 30, 0, FALSE, "half.wav", 2, 2},
+        {11, 59, 59, TRUE, "", 0, 0},           {12, 0, 0, TRUE, "HourSound", 0, 1}, {12, 0, 30, TRUE, "", 0, 1},
+        {12, 30, 0, TRUE, "HalfSound", 0, 1}, {13, 0, 0, FALSE, "HourSound", 1, 2}, {13, 30, 0, FALSE, "HalfSound", 2, 2},
     };
     for (const Step &s : steps) {
         SCOPED_TRACE(testing::Message() << s.hour << ":" << s.minute << ":" << s.second);
@@ -73,16 +75,49 @@ TEST_F(TimeSignalTest, PlaysTheHourFileOnTheHourAndTheHalfHourFileOnTheHalfAndBe
 TEST_F(TimeSignalTest, TheFirstPaintIsTheFirstCheckSoAnHourJustAfterTheStartSounds)
 {
     SetSoundCalls(RecordPlay, RecordBeep);
-    lstrcpyA(Settings.szWave, "hour.wav");
+    lstrcpyA(Settings.szWave, "HourSound");
     Settings.bAlarm = 1, Settings.nHourOld = 3, bChimeReady = 0, playResult = TRUE;
     PinTime(2024, 6, 5, 3, 11, 59, 59);
     HWND hWnd = wintest::CreateMainWindow(300, 300);
     lastSound.clear();
     PinTime(2024, 6, 5, 3, 12, 0, 1);
     SendMessageA(hWnd, WM_TIMER, uTimer1, 0);
-    EXPECT_EQ(lastSound, "hour.wav");
+    EXPECT_EQ(lastSound, "HourSound");
     wintest::DestroyMainWindow(hWnd);
     SetSoundCalls(nullptr, nullptr);
+}
+
+// No name plays Vespin's own chime (a sane WAVE of at most 40 KB in the resources); a file plays
+// only when it exists and its header is sane; a system sound name goes to the player as it is.
+TEST_F(TimeSignalTest, EachKindOfNameGoesToThePlayerOrTheBeep)
+{
+    HRSRC hrsrc = FindResourceA(AppInfo.hInstance, MAKEINTRESOURCEA(IDW_CHIME), "WAVE");
+    ASSERT_NE(hrsrc, nullptr);
+    const DWORD cbChime = SizeofResource(AppInfo.hInstance, hrsrc);
+    EXPECT_LE(cbChime, 40u * 1024);
+    char szDir[MAX_PATH], szSane[MAX_PATH], szHostile[MAX_PATH];
+    GetTempPathA(sizeof(szDir), szDir);
+    GetTempFileNameA(szDir, "vsp", 0, szSane);
+    GetTempFileNameA(szDir, "vsp", 0, szHostile);
+    const auto *pChime = static_cast<const char *>(LockResource(LoadResource(AppInfo.hInstance, hrsrc)));
+    std::ofstream(szSane, std::ios::binary).write(pChime, cbChime);
+    std::string hostile(pChime, 64);
+    hostile[16] = '\xF0', hostile[17] = hostile[18] = hostile[19] = '\xFF';  // a fmt chunk of 0xFFFFFFF0 bytes
+    std::ofstream(szHostile, std::ios::binary).write(hostile.data(), hostile.size());
+    const std::string missing = std::string(szDir) + "vespin-no-such.wav";
+    SetSoundCalls(RecordPlay, RecordBeep);
+    const struct { const char *name; const char *played; DWORD flags; int beeps; } cases[] = {
+        {"", "", ~0u, 0}, {szSane, szSane, SND_ASYNC, 0}, {szHostile, "", 0, 1}, {missing.c_str(), "", 0, 1},
+        {"SystemAsterisk", "SystemAsterisk", SND_ASYNC, 0},
+    };
+    for (const auto &c : cases) {
+        lastSound.clear(), lastFlags = 0, nBeeps = 0, playResult = TRUE;
+        EXPECT_EQ(PlayTimeSignal(c.name), c.beeps ? 0 : 1) << c.name;
+        EXPECT_EQ(std::tuple(lastSound, lastFlags, nBeeps), std::tuple(std::string(c.played), c.flags, c.beeps)) << c.name;
+    }
+    SetSoundCalls(nullptr, nullptr);
+    DeleteFileA(szSane);
+    DeleteFileA(szHostile);
 }
 
 }  // namespace

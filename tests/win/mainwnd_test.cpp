@@ -9,6 +9,8 @@
 #include <tuple>
 #include <utility>
 
+#include "base/clock_win.h"
+#include "chime/chime_win.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/state.h"
@@ -81,32 +83,46 @@ TEST_F(MainWindow, CommandTable)
     }
 }
 
-// Cancelled, every change made while the sheet was open is undone and nothing is stored;
-// accepted, the changes stay, the z-order follows and all 28 values are stored. While the sheet
-// is open the record changes as a page would change it, and the sheet is asked for a second time.
-TEST_F(MainWindow, PropertiesWhileOpenDoNothingAndACancelledSheetRestoresTheRecord)
+int nSignals;
+BOOL WINAPI CountPlay(LPCSTR, HMODULE, DWORD) { return ++nSignals, TRUE; }
+BOOL WINAPI CountBeep(UINT) { return ++nSignals, TRUE; }
+
+// The sheet stays open across 15:00: the hour sounds once and the rotation moves on. Cancelled, the
+// options go back but that live state stays, so nothing sounds twice; accepted, everything stays
+// and every value is stored. A second Properties while the sheet is open does nothing.
+TEST_F(MainWindow, ACancelledSheetRestoresTheOptionsButNotWhatTheTicksMovedMeanwhile)
 {
+    SetSoundCalls(CountPlay, CountBeep);
     for (int nButton : {PSBTN_CANCEL, PSBTN_OK}) {
         const bool bAccepted = nButton == PSBTN_OK;
         SCOPED_TRACE(bAccepted ? "accepted" : "cancelled");
         wintest::DeleteSettingsKey();
         SetDefaultSettings(&Settings);
-        Settings.nDrawChara = 2, Settings.nHourOld = 11;
-        const SettingsRecord before = Settings;
+        Settings.nDrawChara = 2, Settings.nChangeTiming = 6, Settings.bAlarm = 1, Settings.nHourOld = 14;
+        const auto tick = [&](WORD hour, WORD minute, WORD second) {
+            const SYSTEMTIME st = {2024, 6, 3, 5, hour, minute, second, 0};
+            SetLocalTimeOverride(&st);
+            SendMessageA(hWnd, WM_TIMER, uTimer1, 0);
+        };
+        tick(14, 59, 59);
+        nSignals = 0;
         LRESULT secondResult = 0;
         EXPECT_TRUE(wintest::RunPropertySheet(hWnd, nButton, [&](HWND) {
-            Settings.nDrawChara = 0, Settings.nHourOld = 5, Settings.bTopMost = 1, Settings.nWindowX = 123;
+            if (Settings.nHourOld == 15)
+                return;
+            tick(15, 0, 0);
+            Settings.bTopMost = 1, Settings.nWindowX = 123;
             secondResult = Command(IDM_PROPERTY);
         }));
-        EXPECT_EQ(std::tuple(secondResult, bInProperty), std::tuple(LRESULT(1), 0));
+        tick(15, 0, 1);
+        SetLocalTimeOverride(nullptr);
+        EXPECT_EQ(std::tuple(secondResult, bInProperty, nSignals), std::tuple(LRESULT(1), 0, 1));
         EXPECT_EQ(std::tuple(Settings.nDrawChara, Settings.nHourOld, Settings.bTopMost, Settings.nWindowX),
-                  bAccepted ? std::tuple(0, 5, 1, 123) : std::tuple(2, 11, 0, 0));
-        if (!bAccepted) {
-            EXPECT_EQ(std::memcmp(&Settings, &before, sizeof(Settings)), 0);
-        }
+                  std::tuple(0, 15, bAccepted ? 1 : 0, 123));
         EXPECT_EQ((GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, bAccepted);
         EXPECT_EQ(wintest::CountSettingsValues(), bAccepted ? kSettingFieldCount : 0);
     }
+    SetSoundCalls(nullptr, nullptr);
 }
 
 TEST_F(MainWindow, MenuCheckMarkFollowsThePageOnlyForTheTopPopup)

@@ -65,15 +65,20 @@ TEST_F(PageTest, TheTimeSignalPlaysTheFilesTheClockPageStored)
 {
     HWND hPage = Open(IDD_CLOCKPAGE, ClockPageProc);
     SendDlgItemMessageA(hPage, IDC_ALARM30, BM_CLICK, 0, 0);
-    SetDlgItemTextA(hPage, IDC_WAVE, "C:\\chimes\\hour.wav");
-    SetDlgItemTextA(hPage, IDC_WAVE30, "C:\\chimes\\half.wav");
-    NMHDR nm = {GetParent(hPage), 0, PSN_APPLY};
-    SendMessageA(hPage, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
+    SetDlgItemTextA(hPage, IDC_WAVE, "HourChime");
+    SetDlgItemTextA(hPage, IDC_WAVE30, "HalfChime");
+    // Apply leaves the page reading its boxes; OK stores the paths.
+    PSHNOTIFY apply = {{GetParent(hPage), 0, PSN_APPLY}, FALSE};
+    SendMessageA(hPage, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&apply));
+    SetDlgItemTextA(hPage, IDC_CALTRANS_EDIT, "77");
+    EXPECT_EQ(Settings.nTransparentCal, 77);
+    PSHNOTIFY ok = {{GetParent(hPage), 0, PSN_APPLY}, TRUE};
+    SendMessageA(hPage, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&ok));
     DestroyWindow(hPage);
     Settings.bAlarm = 1;
     SetSoundCalls(RecordPlaySound, nullptr);
     const struct { WORD hour, minute; const char *pszPlayed; } steps[] = {
-        {11, 59, ""}, {12, 0, "C:\\chimes\\hour.wav"}, {12, 29, ""}, {12, 30, "C:\\chimes\\half.wav"}};
+        {11, 59, ""}, {12, 0, "HourChime"}, {12, 29, ""}, {12, 30, "HalfChime"}};
     bChimeReady = 0;
     for (const auto &s : steps) {
         sPlayed.clear();

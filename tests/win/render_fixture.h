@@ -41,14 +41,16 @@ inline std::vector<uint32_t> ResourcePicture(int id, int cx = 120)
 // loaded, the sheet copied, a new font for every text, no kept image.
 void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st);
 
-// Every test starts from the defaults with the time signal and rotation quiet and the page
-// on the right (the panel at the origin), and leaves the globals as it found them.
+// Every test starts from the defaults with the time signal and rotation quiet, the page on the
+// right (the panel at the origin) and the fixed rules' holidays and rokuyo, which the expected
+// inks here follow; it leaves the globals as it found them.
 class RenderTest : public testing::Test {
 protected:
     void SetUp() override
     {
         SetDefaultSettings(&Settings);
         Settings.nChangeTiming = 13, Settings.nCalendarPos = 1;
+        Settings.bHolidayLaw = 0, Settings.bLunarRokuyo = 0;
         nBlinkStep = -1;
     }
     void TearDown() override
