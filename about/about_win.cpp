@@ -8,6 +8,7 @@
 #include "about/staff_win.h"
 #include "base/appinfo_win.h"
 #include "base/dialog_place_win.h"
+#include "base/wide_win.h"
 #include "res/resource.h"
 
 static_assert(sizeof(OFSTRUCT) == 136, "OpenFile expects the 136-byte record");
@@ -32,11 +33,12 @@ int IsUrlDllPresent()
 
 static void OpenLink(HWND hOwner, LPCSTR pszQuestion, LPCSTR pszUrl, LPCSTR pszFailure)
 {
-    if (MessageBoxA(hOwner, pszQuestion, AppInfo.lpszTitle, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    const WideText title(AppInfo.lpszTitle);
+    if (MessageBoxW(hOwner, WideText(pszQuestion), title, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    const HINSTANCE hResult = ShellExecuteA(hOwner, nullptr, pszUrl, nullptr, nullptr, SW_SHOWNORMAL);
+    const HINSTANCE hResult = ShellExecuteW(hOwner, nullptr, WideText(pszUrl), nullptr, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(hResult) <= 32)
-        MessageBoxA(hOwner, pszFailure, AppInfo.lpszTitle, MB_ICONERROR);
+        MessageBoxW(hOwner, WideText(pszFailure), title, MB_ICONERROR);
 }
 
 void OpenHomePage(HWND hOwner)
@@ -87,7 +89,7 @@ static void OnAboutClick(HWND hDlg, LPARAM lParam)
     const POINT pt = {LOWORD(lParam), HIWORD(lParam)};
     const RECT rc = GetIconRect(hDlg);
     if (PtInRect(&rc, pt))
-        DialogBoxParamA(AppInfo.hInstance, MAKEINTRESOURCEA(IDD_STAFF), hDlg, StaffDlgProc, 0);
+        DialogBoxParamW(AppInfo.hInstance, MAKEINTRESOURCEW(IDD_STAFF), hDlg, StaffDlgProc, 0);
 }
 
 INT_PTR CALLBACK AboutDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)

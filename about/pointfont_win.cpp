@@ -5,25 +5,25 @@
 
 #include "base/gdi_scope_win.h"
 
-HFONT CreateFontByPoints(HDC hdc, int nPointTenths, LPCSTR pszFaceName, int nDpi)
+HFONT CreateFontByPoints(HDC hdc, int nPointTenths, LPCWSTR pszFaceName, int nDpi)
 {
-    LOGFONTA lf = {};
+    LOGFONTW lf = {};
     lf.lfHeight = nPointTenths;
     lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(lf.lfFaceName, pszFaceName, LF_FACESIZE);
+    lstrcpynW(lf.lfFaceName, pszFaceName, LF_FACESIZE);
     return CreateFontByPointsIndirect(hdc, &lf, nDpi);
 }
 
-HFONT CreateFontByPointsIndirect(HDC hdc, const LOGFONTA *plf, int nDpi)
+HFONT CreateFontByPointsIndirect(HDC hdc, const LOGFONTW *plf, int nDpi)
 {
     if (hdc == nullptr) {
         ScopedGetDC dcScreen(nullptr);
         return CreateFontByPointsIndirect(dcScreen, plf, nDpi);
     }
-    LOGFONTA lf = *plf;
+    LOGFONTW lf = *plf;
     POINT pt[2] = {{0, (nDpi > 0 ? nDpi : GetDeviceCaps(hdc, LOGPIXELSY)) * lf.lfHeight / 720}, {0, 0}};
     DPtoLP(hdc, pt, 2);
     // Negative: the character height, without internal leading.
     lf.lfHeight = -std::abs(pt[0].y - pt[1].y);
-    return CreateFontIndirectA(&lf);
+    return CreateFontIndirectW(&lf);
 }

@@ -9,6 +9,7 @@
 #include "base/dialog_place_win.h"
 #include "base/dpi_win.h"
 #include "base/gdi_scope_win.h"
+#include "base/wide_win.h"
 #include "res/resource.h"
 
 StaffBoxState StaffBox;
@@ -31,9 +32,9 @@ static void CentreOverOwner(HWND hDlg)
 // At the box's own DPI, so the credits match the box the system scaled.
 static void DrawCredits(HDC hdc, int cxClient, int nDpi)
 {
-    ScopedGdiObject<HFONT> font(CreateFontByPoints(hdc, 90, "ＭＳ Ｐゴシック", nDpi));
-    LOGFONTA lf = {};
-    GetObjectA(font, sizeof(lf), &lf);
+    ScopedGdiObject<HFONT> font(CreateFontByPoints(hdc, 90, L"ＭＳ Ｐゴシック", nDpi));
+    LOGFONTW lf = {};
+    GetObjectW(font, sizeof(lf), &lf);
     ScopedSelectObject selectFont(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     CreditLine lines[kMaxCreditLines];
@@ -41,8 +42,9 @@ static void DrawCredits(HDC hdc, int cxClient, int nDpi)
     const int xLeft = CreditScaled(kCreditLeftX, nDpi);
     const int xRight = CreditRightX(cxClient, nDpi);
     for (int i = 0; i < nLines; ++i) {
-        TextOutA(hdc, xLeft, lines[i].y, lines[i].pszLeft, lstrlenA(lines[i].pszLeft));
-        TextOutA(hdc, xRight, lines[i].y, lines[i].pszRight, lstrlenA(lines[i].pszRight));
+        const WideText left(lines[i].pszLeft), right(lines[i].pszRight);
+        TextOutW(hdc, xLeft, lines[i].y, left, lstrlenW(left));
+        TextOutW(hdc, xRight, lines[i].y, right, lstrlenW(right));
     }
 }
 

@@ -12,6 +12,7 @@
 #include "base/appinfo_win.h"
 #include "base/clock_win.h"
 #include "base/dpi_win.h"
+#include "base/wide_win.h"
 #include "chime/chime_win.h"
 #include "chime/random.h"
 #include "render/canvas_win.h"
@@ -37,12 +38,12 @@ static LRESULT OnCreate(HWND hWnd)
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
     uTimer1 = static_cast<unsigned int>(SetTimer(hWnd, TIMER_SECOND, 1000, nullptr));
     if (uTimer1 == 0) {
-        MessageBoxA(hWnd, "タイマが取得できません", AppInfo.lpszTitle, MB_ICONERROR);
+        MessageBoxW(hWnd, WideText("タイマが取得できません"), WideText(AppInfo.lpszTitle), MB_ICONERROR);
         return -1;
     }
     nBlinkStep = -1;
     nWindowDpi = GetWindowDpi(hWnd);
-    uTaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    uTaskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     SetTrayIcon(hWnd, TRUE);
     return 0;
 }
@@ -238,7 +239,7 @@ static void ShowAbout(HWND hWnd)
     if (bInAbout)
         return;
     bInAbout = 1;
-    DialogBoxParamA(AppInfo.hInstance, MAKEINTRESOURCEA(IDD_ABOUT), hWnd, AboutDlgProc, 0);
+    DialogBoxParamW(AppInfo.hInstance, MAKEINTRESOURCEW(IDD_ABOUT), hWnd, AboutDlgProc, 0);
     bInAbout = 0;
 }
 
@@ -255,7 +256,7 @@ static LRESULT OnCommand(HWND hWnd, WORD wId)
         Repaint(hWnd);
         SaveAccepted(hWnd, true);
         return 1;
-    case IDM_CALENDAR: PostMessageA(hWnd, WM_LBUTTONDBLCLK, 0, 0); return 1;
+    case IDM_CALENDAR: PostMessageW(hWnd, WM_LBUTTONDBLCLK, 0, 0); return 1;
     default: return 0;
     }
 }
@@ -328,6 +329,6 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         if (wParam == SPI_SETWORKAREA)
             PlaceWindowOnNewLayout(hWnd);
         return 0;
-    default: return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    default: return DefWindowProcW(hWnd, uMsg, wParam, lParam);
     }
 }

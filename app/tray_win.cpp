@@ -4,10 +4,12 @@
 #include <shellapi.h>
 
 #include "base/appinfo_win.h"
+#include "base/wide_win.h"
 #include "res/resource.h"
 
+// The first layout, in UTF-16 so the tip reads right on any Windows.
 #ifndef _WIN64
-static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "the tray record is the first, 88-byte layout");
+static_assert(NOTIFYICONDATAW_V1_SIZE == 152, "the tray record is the first, 152-byte Unicode layout");
 #endif
 
 // The first layout's tip holds 64 characters.
@@ -15,23 +17,23 @@ static const int kTipLength = 64;
 
 void SetTrayIcon(HWND hWnd, BOOL bShow)
 {
-    NOTIFYICONDATAA nid = {};
-    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    NOTIFYICONDATAW nid = {};
+    nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
     nid.hWnd = hWnd;
     nid.uID = TRAY_ICON_ID;
     if (!bShow) {
-        Shell_NotifyIconA(NIM_DELETE, &nid);
+        Shell_NotifyIconW(NIM_DELETE, &nid);
         return;
     }
     nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     nid.uCallbackMessage = WM_TRAYNOTIFY;
     // At the tray's own size, so the shell need not shrink the 32 x 32 picture itself; shared,
     // so loading it again makes no new icon.
-    nid.hIcon = static_cast<HICON>(LoadImageA(AppInfo.hInstance, MAKEINTRESOURCEA(IDI_VESPIN), IMAGE_ICON,
+    nid.hIcon = static_cast<HICON>(LoadImageW(AppInfo.hInstance, MAKEINTRESOURCEW(IDI_VESPIN), IMAGE_ICON,
                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
                                               LR_SHARED));
-    lstrcpynA(nid.szTip, AppInfo.lpszTitle, kTipLength);
-    Shell_NotifyIconA(NIM_ADD, &nid);
+    lstrcpynW(nid.szTip, WideText(AppInfo.lpszTitle), kTipLength);
+    Shell_NotifyIconW(NIM_ADD, &nid);
 }
 
 void OnTrayNotify(HWND hWnd, WPARAM wParam, LPARAM lParam)
@@ -45,7 +47,7 @@ void OnTrayNotify(HWND hWnd, WPARAM wParam, LPARAM lParam)
         TrackContextMenu(hWnd, pt);
         // Documented for notification-icon menus: without it the menu may not close on a
         // click elsewhere, or may close at once the next time.
-        PostMessageA(hWnd, WM_NULL, 0, 0);
+        PostMessageW(hWnd, WM_NULL, 0, 0);
     } else if (lParam == WM_LBUTTONDOWN) {
         SetForegroundWindow(hWnd);
     }
@@ -53,7 +55,7 @@ void OnTrayNotify(HWND hWnd, WPARAM wParam, LPARAM lParam)
 
 void TrackContextMenu(HWND hWnd, POINT pt)
 {
-    HMENU hMenu = LoadMenuA(AppInfo.hInstance, MAKEINTRESOURCEA(IDR_CONTEXTMENU));
+    HMENU hMenu = LoadMenuW(AppInfo.hInstance, MAKEINTRESOURCEW(IDR_CONTEXTMENU));
     if (!hMenu)
         return;
     TrackPopupMenu(GetSubMenu(hMenu, 0), TPM_RIGHTBUTTON, pt.x, pt.y, 0, hWnd, nullptr);

@@ -4,6 +4,7 @@
 
 #include "base/appinfo_win.h"
 #include "base/appnames.h"
+#include "base/wide_win.h"
 #include "app/mainwnd_win.h"
 #include "app/placement_win.h"
 #include "app/tray_win.h"
@@ -24,12 +25,12 @@ static HANDLE hOneCopy;
 // True when this start is the one that runs. A copy that is still ending is waited for a moment.
 static BOOL TakeOnlyCopy()
 {
-    hOneCopy = CreateMutexA(nullptr, TRUE, kAppMutexName);
+    hOneCopy = CreateMutexW(nullptr, TRUE, WideText(kAppMutexName));
     if (!hOneCopy)
         return TRUE;  // no mutex to be had: the window check alone decides, as before
     if (GetLastError() != ERROR_ALREADY_EXISTS)
         return TRUE;
-    if (FindWindowA(AppInfo.lpszClassName, AppInfo.lpszTitle))
+    if (FindWindowW(WideText(AppInfo.lpszClassName), WideText(AppInfo.lpszTitle)))
         return FALSE;
     const DWORD dwWait = WaitForSingleObject(hOneCopy, kOtherCopyWaitMs);
     return dwWait == WAIT_OBJECT_0 || dwWait == WAIT_ABANDONED;
@@ -39,11 +40,12 @@ static BOOL IsRunningAlready()
 {
     // By class and title together: a foreign "Vespin" window above ours (a folder of that
     // name open in Explorer) would otherwise hide the running copy.
-    HWND hWndOther = FindWindowA(AppInfo.lpszClassName, AppInfo.lpszTitle);
+    const WideText className(AppInfo.lpszClassName);
+    HWND hWndOther = FindWindowW(className, WideText(AppInfo.lpszTitle));
     if (!hWndOther)
         return FALSE;
-    char szClass[256];
-    if (GetClassNameA(hWndOther, szClass, sizeof(szClass)) == 0 || lstrcmpA(szClass, AppInfo.lpszClassName) != 0)
+    WCHAR szClass[256];
+    if (GetClassNameW(hWndOther, szClass, ARRAYSIZE(szClass)) == 0 || lstrcmpW(szClass, className) != 0)
         return FALSE;
     SetForegroundWindow(hWndOther);
     return TRUE;
@@ -51,25 +53,27 @@ static BOOL IsRunningAlready()
 
 static int GetDisplayBitsPerPixel()
 {
-    HDC hdc = CreateICA("Display", nullptr, nullptr, nullptr);
+    HDC hdc = CreateICW(L"Display", nullptr, nullptr, nullptr);
     int nBits = GetDeviceCaps(hdc, BITSPIXEL);
     DeleteDC(hdc);
     return nBits;
 }
 
+// A Unicode window: every text it is given and gives reaches Windows as UTF-16.
 static ATOM RegisterMainClass()
 {
-    WNDCLASSEXA wc = {};
+    const WideText className(AppInfo.lpszClassName);
+    WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
     wc.style = CS_DBLCLKS | CS_NOCLOSE;
     wc.lpfnWndProc = MainWndProc;
     wc.hInstance = AppInfo.hInstance;
-    wc.hIcon = LoadIconA(AppInfo.hInstance, MAKEINTRESOURCEA(IDI_VESPIN));
+    wc.hIcon = LoadIconW(AppInfo.hInstance, MAKEINTRESOURCEW(IDI_VESPIN));
     wc.hIconSm = wc.hIcon;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = AppInfo.lpszClassName;
-    return RegisterClassExA(&wc);
+    wc.lpszClassName = className;
+    return RegisterClassExW(&wc);
 }
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
@@ -88,19 +92,19 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow
     if (IsRunningAlready())
         return 0;
     if (GetDisplayBitsPerPixel() <= 8) {
-        MessageBoxA(nullptr, "６万色以上のモードで起動してください", AppInfo.lpszTitle, MB_ICONERROR);
+        MessageBoxW(nullptr, WideText("６万色以上のモードで起動してください"), WideText(AppInfo.lpszTitle), MB_ICONERROR);
         return 0;
     }
     if (!RegisterMainClass())
         return 0;
 
-    HWND hWnd = CreateWindowExA(0, AppInfo.lpszClassName, AppInfo.lpszTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 120, 160, nullptr, nullptr, AppInfo.hInstance, nullptr);
+    HWND hWnd = CreateWindowExW(0, WideText(AppInfo.lpszClassName), WideText(AppInfo.lpszTitle), WS_OVERLAPPEDWINDOW,
+                                CW_USEDEFAULT, CW_USEDEFAULT, 120, 160, nullptr, nullptr, AppInfo.hInstance, nullptr);
     if (!hWnd)
         return 0;
     AppInfo.hWnd = hWnd;
-    SetWindowLongA(hWnd, GWL_STYLE, GetWindowLongA(hWnd, GWL_STYLE) & kStyleMask);
-    SetWindowLongA(hWnd, GWL_EXSTYLE, GetWindowLongA(hWnd, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    SetWindowLongW(hWnd, GWL_STYLE, GetWindowLongW(hWnd, GWL_STYLE) & kStyleMask);
+    SetWindowLongW(hWnd, GWL_EXSTYLE, GetWindowLongW(hWnd, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
 
     LoadSettings(hWnd);
     if (Settings.bTaskTrayNoIcon) SetTrayIcon(hWnd, FALSE);
@@ -116,11 +120,11 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow
 
     MSG msg;
     BOOL bResult;
-    while ((bResult = GetMessageA(&msg, nullptr, 0, 0)) != 0) {
+    while ((bResult = GetMessageW(&msg, nullptr, 0, 0)) != 0) {
         if (bResult == -1)
             return 0;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
 }

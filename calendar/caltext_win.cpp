@@ -1,7 +1,8 @@
-// Calendar page fields and the outlined clock overlay, drawn with GDI.
+// Calendar page fields and the outlined clock overlay, drawn with GDI as UTF-16 text.
 #include "calendar/caltext_win.h"
 
 #include "base/gdi_scope_win.h"
+#include "base/wide_win.h"
 #include "calendar/caltext.h"
 #include "calendar/holiday.h"
 #include "calendar/textfont_win.h"
@@ -32,7 +33,7 @@ void DrawPageField(HDC hdc, const RECT *prcPage, const char *pszFace, const Page
     SetBkMode(hdc, TRANSPARENT);
     rc.top += h * field.nTopPermille / 1000;
     rc.right += nRightShift;
-    DrawTextA(hdc, pszText, -1, &rc, DT_CENTER);
+    DrawTextW(hdc, WideText(pszText), -1, &rc, DT_CENTER);
 }
 
 // The rokuyo label's band reaches a quarter page past the right edge and the weekday's stops a
@@ -52,19 +53,20 @@ constexpr int kOverlayDateBottom = 152;
 // so black wins wherever a border meets a stroke.
 void DrawOutlinedText(HDC hdc, const char *pszText, const RECT &rcHome, UINT uFormat)
 {
+    const WideText text(pszText);
     RECT rc = rcHome;
     SetTextColor(hdc, RGB(255, 255, 255));
     OffsetRect(&rc, -1, 0);
-    DrawTextA(hdc, pszText, -1, &rc, uFormat);
+    DrawTextW(hdc, text, -1, &rc, uFormat);
     OffsetRect(&rc, 2, 0);
-    DrawTextA(hdc, pszText, -1, &rc, uFormat);
+    DrawTextW(hdc, text, -1, &rc, uFormat);
     OffsetRect(&rc, -1, -1);
-    DrawTextA(hdc, pszText, -1, &rc, uFormat);
+    DrawTextW(hdc, text, -1, &rc, uFormat);
     OffsetRect(&rc, 0, 2);
-    DrawTextA(hdc, pszText, -1, &rc, uFormat);
+    DrawTextW(hdc, text, -1, &rc, uFormat);
     OffsetRect(&rc, 0, -1);
     SetTextColor(hdc, RGB(0, 0, 0));
-    DrawTextA(hdc, pszText, -1, &rc, uFormat);
+    DrawTextW(hdc, text, -1, &rc, uFormat);
 }
 
 void DrawOverlayText(HDC hdc, const RECT *prcLayer, const char *pszFace, const char *pszText, int nTop, int nBottom,

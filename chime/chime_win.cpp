@@ -5,6 +5,7 @@
 #include <mmsystem.h>
 
 #include "base/appinfo_win.h"
+#include "base/wide_win.h"
 #include "chime/chime.h"
 #include "chime/random.h"
 #include "chime/wave.h"
@@ -12,12 +13,12 @@
 #include "settings/settings.h"
 #include "settings/state.h"
 
-static PlaySoundCall pfnPlaySound = PlaySoundA;
+static PlaySoundCall pfnPlaySound = PlaySoundW;
 static BeepCall pfnMessageBeep = MessageBeep;
 
 void SetSoundCalls(PlaySoundCall pfnPlay, BeepCall pfnBeep)
 {
-    pfnPlaySound = pfnPlay ? pfnPlay : PlaySoundA;
+    pfnPlaySound = pfnPlay ? pfnPlay : PlaySoundW;
     pfnMessageBeep = pfnBeep ? pfnBeep : MessageBeep;
 }
 
@@ -34,8 +35,8 @@ static bool ReadAt(void *pContext, uint64_t offset, void *pBuffer, size_t cb)
 bool ReadWaveFile(const char *pszPath, WaveInfo *pInfo)
 {
     *pInfo = {};
-    const HANDLE hFile = CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE hFile = CreateFileW(WideText(pszPath), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE)
         return false;
     LARGE_INTEGER size;
@@ -49,14 +50,16 @@ int PlayTimeSignal(const char *pszSound)
 {
     WaveInfo info;
     BOOL bPlayed = FALSE;
+    // The stored name is Shift-JIS, whatever the system's code page.
+    const WideText name(pszSound);
     switch (ClassifySoundName(pszSound)) {
     case kSoundBuiltIn:
-        bPlayed = pfnPlaySound(MAKEINTRESOURCEA(IDW_CHIME), AppInfo.hInstance, SND_RESOURCE | SND_ASYNC);
+        bPlayed = pfnPlaySound(MAKEINTRESOURCEW(IDW_CHIME), AppInfo.hInstance, SND_RESOURCE | SND_ASYNC);
         break;
     // The player fails later, on its own thread, where no failure reaches us: a file is tried only
     // when its header is sane, and the beep stands in for one that cannot play.
-    case kSoundFile: bPlayed = ReadWaveFile(pszSound, &info) && pfnPlaySound(pszSound, nullptr, SND_ASYNC); break;
-    case kSoundAlias: bPlayed = pfnPlaySound(pszSound, nullptr, SND_ASYNC); break;
+    case kSoundFile: bPlayed = ReadWaveFile(pszSound, &info) && pfnPlaySound(name, nullptr, SND_ASYNC); break;
+    case kSoundAlias: bPlayed = pfnPlaySound(name, nullptr, SND_ASYNC); break;
     }
     if (bPlayed)
         return 1;

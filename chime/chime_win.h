@@ -16,8 +16,8 @@ struct WaveInfo;
 // Reads a wave file's header, never its samples: true when it may be played, with its length.
 bool ReadWaveFile(const char *pszPath, WaveInfo *pInfo);
 
-// Tests only: stand-ins for PlaySoundA and MessageBeep, so a test sees which name plays and
+// Tests only: stand-ins for PlaySoundW and MessageBeep, so a test sees which name plays and
 // when the beep stands in. Nulls put the real calls back.
-using PlaySoundCall = BOOL(WINAPI *)(LPCSTR pszSound, HMODULE hModule, DWORD fdwSound);
+using PlaySoundCall = BOOL(WINAPI *)(LPCWSTR pszSound, HMODULE hModule, DWORD fdwSound);
 using BeepCall = BOOL(WINAPI *)(UINT uType);
 void SetSoundCalls(PlaySoundCall pfnPlay, BeepCall pfnBeep);

@@ -114,3 +114,10 @@ gtest_discover_tests(vespin_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TE
 add_test(NAME DisplayScaleAt192Dpi
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-dpi-run.sh 192 $<TARGET_FILE:vespin_e2e> --gtest_filter=${scale_test})
 set_tests_properties(DisplayScaleAt192Dpi PROPERTIES RUN_SERIAL TRUE LABELS "wine;e2e")
+# The sheet and the About box once more on a Windows whose code page for non-Unicode programs is
+# 1252, as an English one: their texts must still read right.
+add_test(NAME SheetAndAboutInEnglishLocale
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-locale-run.sh C.UTF-8 $<TARGET_FILE:vespin_e2e>
+                 --gtest_filter=Properties.*:DialogPlacement.*)
+set_tests_properties(SheetAndAboutInEnglishLocale PROPERTIES RUN_SERIAL TRUE LABELS "wine;e2e"
+                     ENVIRONMENT VESPIN_EXPECT_ACP=1252)

@@ -16,7 +16,8 @@ PictureKey MakePictureKey(const SettingsRecord &settings, int nBlinkStep, const 
     std::memset(&key, 0, sizeof(key));
     key.layout = LayoutPanels(settings.bStatus, settings.nCalendarPos);
     std::strncpy(key.szFace, TextFaceFor(settings.szFont), sizeof(key.szFace) - 1);
-    char szTime[kFieldTextSize];
+    // Zeroed past its end too: the key is compared byte for byte.
+    char szTime[kFieldTextSize] = {};
     FormatClockText(t.nHour, t.nMinute, t.nSecond, settings.b24 != 0, settings.bSecond != 0, szTime, sizeof(szTime));
 
     PanelKey &panel = key.panel;

@@ -23,8 +23,9 @@ fi
 export VESPIN_PRESET VESPIN_WINE
 export WINEARCH=$VESPIN_WINE_ARCH
 export WINEPREFIX=${WINEPREFIX:-$VESPIN_ROOT/build/$VESPIN_PRESET/wineprefix}
-# Code page 932 for the A functions, registry and GDI, as on a Japanese Windows.
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# Code page 932 for the A functions, registry and GDI, as on a Japanese Windows; VESPIN_LANG
+# sets another (C.UTF-8 gives code page 1252, as on an English Windows).
+export LANG=${VESPIN_LANG:-ja_JP.UTF-8} LC_ALL=${VESPIN_LANG:-ja_JP.UTF-8}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko download prompts, no audio drivers.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv,wineoss.drv=d"

@@ -9,14 +9,15 @@
 
 #include "base/appinfo_win.h"
 #include "base/dialog_place_win.h"
+#include "base/wide_win.h"
 #include "res/resource.h"
 #include "settings/clockpage.h"
 #include "settings/pagecontrols_win.h"
 #include "settings/settings.h"
 #include "settings/state.h"
 
-// The first layout ends with lpTemplateName (OPENFILENAME_SIZE_VERSION_400A, as a constant).
-constexpr DWORD kOpenFileV1Size = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
+// The first layout ends with lpTemplateName (OPENFILENAME_SIZE_VERSION_400W, as a constant).
+constexpr DWORD kOpenFileV1Size = offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(OPENFILENAMEW::lpTemplateName);
 #ifndef _WIN64
 static_assert(kOpenFileV1Size == 76, "the file dialog gets the first, 76-byte record");
 #endif
@@ -37,6 +38,11 @@ constexpr PageTable kPage = MakePageTable(kControls, &bClockPageReady);
 const int kHourGroup[] = {IDC_WAVE_LABEL, IDC_WAVE, IDC_BROWSEWAVE};
 const int kHalfHourGroup[] = {IDC_WAVE30_LABEL, IDC_WAVE30, IDC_BROWSEWAVE30};
 
+// What a picked file whose path cannot be stored gets.
+const char kUnstorablePathText[] =
+    "このファイルは使えません。パスにシフトJISで書けない文字が含まれているか、長すぎます。\n"
+    "シフトJISの文字だけのフォルダとファイル名のファイルを選んでください。";
+
 // 259 characters: the fields hold 260 bytes with the terminator.
 constexpr int kWavePathLimit = sizeof(Settings.szWave) - 1;
 
@@ -48,18 +54,21 @@ void EnableGroup(HWND hDlg, const int (&aIds)[3], BOOL bEnable)
 
 void InitWaveGroup(HWND hDlg, const int (&aIds)[3], const char *pszWave, int32_t bFlag)
 {
-    SendDlgItemMessageA(hDlg, aIds[1], EM_LIMITTEXT, kWavePathLimit, 0);
-    SetDlgItemTextA(hDlg, aIds[1], pszWave);
+    SendDlgItemMessageW(hDlg, aIds[1], EM_LIMITTEXT, kWavePathLimit, 0);
+    SetDlgItemTextW(hDlg, aIds[1], WideText(pszWave));
     EnableGroup(hDlg, aIds, bFlag != 0);
 }
 
-// The text of an edit box, cut on a character boundary to the field. Twice the field
-// is read, so whatever the read itself cuts lies beyond what is kept.
+// The text of an edit box in Shift-JIS, cut on a character boundary to the field. Twice the
+// field is read, so whatever the read itself cuts lies beyond what is kept. Text Shift-JIS
+// cannot spell leaves the field as it was: nothing is stored half-converted.
 void ReadWavePath(HWND hDlg, int idEdit, char *pszField, size_t cbField)
 {
-    char szText[2 * sizeof(Settings.szWave)] = "";
-    GetDlgItemTextA(hDlg, idEdit, szText, sizeof(szText));
-    CopyPathCut(pszField, cbField, szText);
+    WCHAR szWide[2 * sizeof(Settings.szWave)] = L"";
+    char szText[4 * sizeof(Settings.szWave)];
+    GetDlgItemTextW(hDlg, idEdit, szWide, ARRAYSIZE(szWide));
+    if (ToShiftJis(szWide, szText, sizeof(szText)))
+        CopyPathCut(pszField, cbField, szText);
 }
 
 BOOL OnInitDialog(HWND hDlg)
@@ -100,30 +109,37 @@ INT_PTR OnNotify(HWND hDlg, const NMHDR *pnm)
 
 void BrowseWaveFile(HWND hDlg, int idEdit)
 {
-    char szFile[260] = "";
-    char szTitle[260];
-    wsprintfA(szTitle, "%s(WAVファイルの参照)", AppInfo.lpszTitle);
-    OPENFILENAMEA ofn = {};
+    WCHAR szFile[260] = L"";
+    WCHAR szTitle[260];
+    const WideText title(AppInfo.lpszTitle), initialDir(Settings.szCurrentWave);
+    wsprintfW(szTitle, L"%s(WAVファイルの参照)", title.get());
+    OPENFILENAMEW ofn = {};
     ofn.lStructSize = kOpenFileV1Size;
     ofn.hwndOwner = hDlg;
-    ofn.lpstrFilter = "wav file(*.wav)\0*.wav\0all files (*.*)\0*.*\0";
+    ofn.lpstrFilter = L"wav file(*.wav)\0*.wav\0all files (*.*)\0*.*\0";
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = szFile;
-    ofn.nMaxFile = sizeof(szFile) - 1;
-    ofn.lpstrInitialDir = Settings.szCurrentWave;
+    ofn.nMaxFile = ARRAYSIZE(szFile) - 1;
+    ofn.lpstrInitialDir = initialDir;
     ofn.lpstrTitle = szTitle;
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     BOOL bPicked;
     {
         // The system makes and places the dialog; it is moved onto the sheet's work area as it shows.
         PlaceOnActivation keepInside(hDlg, KeepInsideWorkArea);
-        bPicked = GetOpenFileNameA(&ofn);
+        bPicked = GetOpenFileNameW(&ofn);
     }
     if (!bPicked)
         return;
-    SetDlgItemTextA(hDlg, idEdit, szFile);
+    // The store keeps paths in Shift-JIS: one it cannot spell, or too long for it, is refused whole.
+    char szPath[sizeof(Settings.szWave)];
+    if (!ToShiftJis(szFile, szPath, sizeof(szPath))) {
+        MessageBoxW(hDlg, WideText(kUnstorablePathText), title, MB_ICONWARNING);
+        return;
+    }
+    SetDlgItemTextW(hDlg, idEdit, szFile);
     // The picked file's own folder, not the process's current one, which the dialog may or may not move.
-    FolderOfFile(Settings.szCurrentWave, sizeof(Settings.szCurrentWave), szFile);
+    FolderOfFile(Settings.szCurrentWave, sizeof(Settings.szCurrentWave), szPath);
 }
 
 INT_PTR CALLBACK ClockPageProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include "base/wide_win.h"
 #include "settings/pagecontrols.h"
 
 namespace {
@@ -12,21 +13,21 @@ void InitList(HWND hDlg, const PageControl &c)
 {
     HWND hList = GetDlgItem(hDlg, c.nId);
     for (const char *const *p = c.apszItems; p && *p; ++p)
-        SendMessageA(hList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(*p));
+        SendMessageW(hList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideText(*p).get()));
     // A value outside the list leaves it without a selection.
-    SendMessageA(hList, CB_SETCURSEL, static_cast<WPARAM>(*c.pnField), 0);
+    SendMessageW(hList, CB_SETCURSEL, static_cast<WPARAM>(*c.pnField), 0);
 }
 
 void InitPercent(HWND hDlg, const PageControl &c)
 {
     HWND hTrack = GetDlgItem(hDlg, c.nId);
-    SendMessageA(hTrack, TBM_SETTICFREQ, 10, 0);
-    SendMessageA(hTrack, TBM_SETPAGESIZE, 0, 10);
-    SendMessageA(hTrack, TBM_SETPOS, TRUE, *c.pnField);
-    SendMessageA(hTrack, TBM_SETRANGEMIN, TRUE, 0);
-    SendMessageA(hTrack, TBM_SETRANGEMAX, TRUE, 100);
+    SendMessageW(hTrack, TBM_SETTICFREQ, 10, 0);
+    SendMessageW(hTrack, TBM_SETPAGESIZE, 0, 10);
+    SendMessageW(hTrack, TBM_SETPOS, TRUE, *c.pnField);
+    SendMessageW(hTrack, TBM_SETRANGEMIN, TRUE, 0);
+    SendMessageW(hTrack, TBM_SETRANGEMAX, TRUE, 100);
     SetDlgItemInt(hDlg, c.nEditId, static_cast<UINT>(*c.pnField), FALSE);
-    SendDlgItemMessageA(hDlg, c.nSpinId, UDM_SETRANGE, 0, MAKELPARAM(100, 0));
+    SendDlgItemMessageW(hDlg, c.nSpinId, UDM_SETRANGE, 0, MAKELPARAM(100, 0));
 }
 
 bool IsReady(const PageTable &table)
@@ -38,17 +39,18 @@ bool IsReady(const PageTable &table)
 void OnPercentEdit(HWND hDlg, const PageControl &c)
 {
     HWND hEdit = GetDlgItem(hDlg, c.nEditId);
+    WCHAR szWide[16] = L"";
     char szText[16] = "";
     // Text longer than the buffer is no percentage: a cut read must not pass for one.
-    const bool bFits = GetWindowTextLengthA(hEdit) < static_cast<int>(sizeof(szText));
-    if (bFits)
-        GetWindowTextA(hEdit, szText, sizeof(szText));
+    const bool bFits = GetWindowTextLengthW(hEdit) < static_cast<int>(ARRAYSIZE(szWide)) &&
+                       GetWindowTextW(hEdit, szWide, ARRAYSIZE(szWide)) >= 0 &&
+                       ToShiftJis(szWide, szText, sizeof(szText));
     int32_t value = 0;
     if (!bFits || !ReadPercentText(szText, &value)) {
         SetDlgItemInt(hDlg, c.nEditId, static_cast<UINT>(*c.pnField), FALSE);
         return;
     }
-    SendDlgItemMessageA(hDlg, c.nId, TBM_SETPOS, TRUE, value);
+    SendDlgItemMessageW(hDlg, c.nId, TBM_SETPOS, TRUE, value);
     *c.pnField = value;
 }
 
@@ -101,8 +103,8 @@ void OnPageScroll(HWND hDlg, const PageTable &table, WPARAM wParam, LPARAM lPara
             continue;
         const int32_t value = LOWORD(wParam) == TB_THUMBPOSITION
                                   ? HIWORD(wParam)
-                                  : LOWORD(SendDlgItemMessageA(hDlg, c.nId, TBM_GETPOS, 0, 0));
-        SendDlgItemMessageA(hDlg, c.nId, TBM_SETPOS, TRUE, value);
+                                  : LOWORD(SendDlgItemMessageW(hDlg, c.nId, TBM_GETPOS, 0, 0));
+        SendDlgItemMessageW(hDlg, c.nId, TBM_SETPOS, TRUE, value);
         SetDlgItemInt(hDlg, c.nEditId, static_cast<UINT>(value), FALSE);
         *c.pnField = value;
         RepaintMainWindow(hDlg);
@@ -141,7 +143,7 @@ int32_t IsChecked(HWND hDlg, int nId)
 
 long ListChoice(HWND hDlg, int nId)
 {
-    const long nSel = static_cast<long>(SendDlgItemMessageA(hDlg, nId, CB_GETCURSEL, 0, 0));
-    const int nCount = static_cast<int>(SendDlgItemMessageA(hDlg, nId, CB_GETCOUNT, 0, 0));
+    const long nSel = static_cast<long>(SendDlgItemMessageW(hDlg, nId, CB_GETCURSEL, 0, 0));
+    const int nCount = static_cast<int>(SendDlgItemMessageW(hDlg, nId, CB_GETCOUNT, 0, 0));
     return IsListChoice(nSel, nCount) ? nSel : -1;
 }

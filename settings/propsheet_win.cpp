@@ -7,6 +7,7 @@
 
 #include "base/appinfo_win.h"
 #include "base/gdi_scope_win.h"
+#include "base/wide_win.h"
 #include "base/dialog_place_win.h"
 #include "res/resource.h"
 #include "settings/calendarpage_win.h"
@@ -17,8 +18,8 @@
 #include "settings/windowpage_win.h"
 
 // The first layouts end with pcRefParent and pfnCallback (the headers' _V1_SIZE, as constants).
-constexpr UINT kPageV1Size = offsetof(PROPSHEETPAGEA, pcRefParent) + sizeof(PROPSHEETPAGEA::pcRefParent);
-constexpr UINT kHeaderV1Size = offsetof(PROPSHEETHEADERA, pfnCallback) + sizeof(PROPSHEETHEADERA::pfnCallback);
+constexpr UINT kPageV1Size = offsetof(PROPSHEETPAGEW, pcRefParent) + sizeof(PROPSHEETPAGEW::pcRefParent);
+constexpr UINT kHeaderV1Size = offsetof(PROPSHEETHEADERW, pfnCallback) + sizeof(PROPSHEETHEADERW::pfnCallback);
 #ifndef _WIN64
 static_assert(kPageV1Size == 40, "pages are described with the first, 40-byte layout");
 static_assert(kHeaderV1Size == 40, "the sheet is described with the first, 40-byte layout");
@@ -45,12 +46,13 @@ HWND hWndSheet;
 
 HPROPSHEETPAGE CreatePage(int i)
 {
-    PROPSHEETPAGEA psp = {};
+    // Unicode pages: their tab titles and every text on them reach Windows as UTF-16.
+    PROPSHEETPAGEW psp = {};
     psp.dwSize = kPageV1Size;
     psp.hInstance = AppInfo.hInstance;
-    psp.pszTemplate = MAKEINTRESOURCEA(kPages[i].nTemplate);
+    psp.pszTemplate = MAKEINTRESOURCEW(kPages[i].nTemplate);
     psp.pfnDlgProc = kPages[i].pfnDlgProc;
-    return CreatePropertySheetPageA(&psp);
+    return CreatePropertySheetPageW(&psp);
 }
 
 void DestroyPage(HPROPSHEETPAGE hPage)
@@ -59,7 +61,7 @@ void DestroyPage(HPROPSHEETPAGE hPage)
 }
 
 // The pages' face and size, as their templates give it.
-constexpr char kPageFace[] = "ＭＳ Ｐゴシック";
+constexpr wchar_t kPageFace[] = L"ＭＳ Ｐゴシック";
 constexpr int kPagePoints = 9;
 
 // Dialog base units of a face at a point size, measured as the dialog manager does. Takes hFont
@@ -71,10 +73,10 @@ void MeasureDialogUnits(HDC hdc, HFONT hFont, int *pcx, int *pcy)
     ScopedSelectObject selectFont(hdc, font);
     if (!selectFont)
         return;
-    TEXTMETRICA tm;
+    TEXTMETRICW tm;
     SIZE size;
-    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    if (GetTextMetricsA(hdc, &tm) && GetTextExtentPoint32A(hdc, kAlphabet, 52, &size)) {
+    static const wchar_t kAlphabet[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    if (GetTextMetricsW(hdc, &tm) && GetTextExtentPoint32W(hdc, kAlphabet, 52, &size)) {
         *pcx = (size.cx / 26 + 1) / 2;
         *pcy = tm.tmHeight;
     }
@@ -94,7 +96,7 @@ void FitSheetFontToPages(WORD *pwTemplate)
     const int nPixelsPerInch = GetDeviceCaps(hdc, LOGPIXELSY);
     auto height = [nPixelsPerInch](int pt) { return -MulDiv(pt, nPixelsPerInch, 72); };
     int cxPage, cyPage;
-    MeasureDialogUnits(hdc, CreateFontA(height(kPagePoints), 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0,
+    MeasureDialogUnits(hdc, CreateFontW(height(kPagePoints), 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0,
                                         kPageFace), &cxPage, &cyPage);
     const auto *pszFace = reinterpret_cast<const WCHAR *>(pwTemplate + font.iFace);
     const int nPoints = pwTemplate[font.iPointSize];
@@ -103,6 +105,22 @@ void FitSheetFontToPages(WORD *pwTemplate)
             MeasureDialogUnits(hdc, CreateFontW(height(pt), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                                                 pszFace), pcx, pcy);
         }));
+}
+
+// The tabs' titles are the pages' captions, but drawn in the sheet's own font, the system's dialog
+// face: where the system's language is not Japanese that face has no kana, and the titles show as
+// boxes. There the tabs take the pages' face, kept until the sheet is gone.
+HFONT hTabFont;
+
+void GiveTabsThePagesFace(HWND hSheet)
+{
+    if (GetACP() == kShiftJisCodePage || hTabFont)
+        return;
+    ScopedGetDC dc(hSheet);
+    hTabFont = CreateFontW(-MulDiv(kPagePoints, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                           SHIFTJIS_CHARSET, 0, 0, 0, 0, kPageFace);
+    if (hTabFont)
+        SendMessageW(PropSheet_GetTabControl(hSheet), WM_SETFONT, reinterpret_cast<WPARAM>(hTabFont), TRUE);
 }
 
 }  // namespace
@@ -114,7 +132,8 @@ int CALLBACK PropertySheetCallback(HWND hWndDlg, UINT uMsg, LPARAM lParam)
     if (uMsg == PSCB_INITIALIZED) {
         hWndSheet = hWndDlg;
         // Cleared, not flipped: a sheet made without the bit would gain the button.
-        SetWindowLongA(hWndDlg, GWL_EXSTYLE, GetWindowLongA(hWndDlg, GWL_EXSTYLE) & ~WS_EX_CONTEXTHELP);
+        SetWindowLongW(hWndDlg, GWL_EXSTYLE, GetWindowLongW(hWndDlg, GWL_EXSTYLE) & ~WS_EX_CONTEXTHELP);
+        GiveTabsThePagesFace(hWndDlg);
     }
     return 0;
 }
@@ -133,16 +152,16 @@ int ShowPropertySheet(HWND hWndOwner)
     HPROPSHEETPAGE ahPages[kPageCount];
     if (!CreateAllOrNone(ahPages, kPageCount, CreatePage, DestroyPage))
         return -1;
-    PROPSHEETHEADERA psh = {};
+    PROPSHEETHEADERW psh = {};
     psh.dwSize = kHeaderV1Size;
     // Loaded once and kept: a sheet given the icon's id loads its own copy at every opening and never frees it.
-    static const HICON hSheetIcon = static_cast<HICON>(LoadImageA(AppInfo.hInstance, MAKEINTRESOURCEA(IDI_VESPIN),
+    static const HICON hSheetIcon = static_cast<HICON>(LoadImageW(AppInfo.hInstance, MAKEINTRESOURCEW(IDI_VESPIN),
         IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     psh.dwFlags = PSH_USEHICON | PSH_NOAPPLYNOW | PSH_USECALLBACK;
     psh.hwndParent = hWndOwner;
     psh.hInstance = AppInfo.hInstance;
     psh.hIcon = hSheetIcon;
-    psh.pszCaption = "プロパティ";
+    psh.pszCaption = L"プロパティ";
     psh.nPages = kPageCount;
     psh.nStartPage = 0;
     psh.phpage = ahPages;
@@ -151,9 +170,13 @@ int ShowPropertySheet(HWND hWndOwner)
     {
         // The sheet resizes itself while it is made: it is placed beside the gadget as it first shows.
         PlaceOnActivation placeBeside(hWndOwner, PlaceBesideWindow);
-        nResult = static_cast<int>(PropertySheetA(&psh));
+        nResult = static_cast<int>(PropertySheetW(&psh));
     }
     hWndSheet = nullptr;
+    if (hTabFont) {
+        DeleteObject(hTabFont);
+        hTabFont = nullptr;
+    }
     bClockPageReady = bCharaPageReady = 0;
     return nResult;
 }
@@ -161,5 +184,5 @@ int ShowPropertySheet(HWND hWndOwner)
 void CancelPropertySheet()
 {
     if (hWndSheet)
-        PostMessageA(hWndSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        PostMessageW(hWndSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
 }

@@ -1,7 +1,9 @@
-// Reads and writes the settings record in HKCU, all or nothing on load.
+// Reads and writes the settings record in HKCU, all or nothing on load. The strings stay the
+// Shift-JIS bytes they always were, through the A functions, so every earlier store loads unchanged.
 #include "settings/registry_win.h"
 
 #include "base/appinfo_win.h"
+#include "base/wide_win.h"
 #include "settings/journal.h"
 #include "settings/settings.h"
 #include "settings/state.h"
@@ -187,7 +189,8 @@ static int SaveRecord(HWND hWndOwner, bool bWarn)
         RegCloseKey(hKey);
     }
     if (!bSaved && bWarn)
-        MessageBoxA(hWndOwner, "レジストリ書き込みに失敗しました", AppInfo.lpszTitle, MB_ICONWARNING | MB_OK);
+        MessageBoxW(hWndOwner, WideText("レジストリ書き込みに失敗しました"), WideText(AppInfo.lpszTitle),
+                    MB_ICONWARNING | MB_OK);
     return bSaved;
 }
 

@@ -3,6 +3,7 @@
 #include "settings/windowpage_win.h"
 
 #include "base/gdi_scope_win.h"
+#include "base/wide_win.h"
 #include "res/resource.h"
 #include "settings/pagecontrols_win.h"
 #include "settings/settings.h"
@@ -43,19 +44,26 @@ BOOL OnInitDialog(HWND hDlg)
     return TRUE;
 }
 
+// Item i of the font list as the store keeps a face, in Shift-JIS; false, with an empty face, for
+// one that cannot be read or kept so.
+bool ReadFaceItem(HWND hList, long i, char (&szFace)[sizeof(Settings.szFont)])
+{
+    WCHAR szWide[LF_FACESIZE * 2];
+    const LRESULT cch = SendMessageW(hList, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+    const bool bRead = cch > 0 && cch < static_cast<LRESULT>(ARRAYSIZE(szWide)) &&
+                       SendMessageW(hList, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(szWide)) > 0 &&
+                       ToShiftJis(szWide, szFace, sizeof(szFace)) && FitsFaceField(lstrlenA(szFace));
+    if (!bRead)
+        szFace[0] = '\0';
+    return bRead;
+}
+
 void OnFont(HWND hDlg)
 {
     const long nSel = ListChoice(hDlg, IDC_FONT);
-    if (nSel < 0)
-        return;
-    const long nLength = static_cast<long>(SendDlgItemMessageA(hDlg, IDC_FONT, CB_GETLBTEXTLEN, nSel, 0));
-    if (!FitsFaceField(nLength))
-        return;
     char szFace[sizeof(Settings.szFont)];
-    const LRESULT nCopied = SendDlgItemMessageA(hDlg, IDC_FONT, CB_GETLBTEXT, nSel, reinterpret_cast<LPARAM>(szFace));
-    if (nCopied <= 0)
-        return;
-    lstrcpynA(Settings.szFont, szFace, sizeof(Settings.szFont));
+    if (nSel >= 0 && ReadFaceItem(GetDlgItem(hDlg, IDC_FONT), nSel, szFace))
+        lstrcpynA(Settings.szFont, szFace, sizeof(Settings.szFont));
 }
 
 // What changed is shown at once: the main window is told, then repainted.
@@ -81,7 +89,7 @@ BOOL OnCommand(HWND hDlg, WORD wId, WORD wCode)
     if (wId == IDC_TRAYNOICON)
         wWhat |= kWindowOptionTrayIcon;
     if (wWhat)
-        SendMessageA(MainWindowOf(hDlg), WM_WINDOWOPTIONS, wWhat, 0);
+        SendMessageW(MainWindowOf(hDlg), WM_WINDOWOPTIONS, wWhat, 0);
     RepaintMainWindow(hDlg);
     return TRUE;
 }
@@ -92,39 +100,39 @@ struct FontItemReader {
     char szText[sizeof(Settings.szFont)];
     const char *operator()(int i)
     {
-        const bool bRead = FitsFaceField(static_cast<long>(SendMessageA(hList, CB_GETLBTEXTLEN, i, 0))) &&
-                           SendMessageA(hList, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(szText)) > 0;
-        if (!bRead)
-            szText[0] = '\0';
+        ReadFaceItem(hList, i, szText);
         return szText;
     }
 };
 
 }  // namespace
 
-int CALLBACK FontEnumProc(const LOGFONTA *plf, const TEXTMETRICA *, DWORD dwFontType, LPARAM lParam)
+int CALLBACK FontEnumProc(const LOGFONTW *plf, const TEXTMETRICW *, DWORD dwFontType, LPARAM lParam)
 {
-    // The family name, not the full name: it is what CreateFontA takes back, and
-    // under Wine a face replaced by another font is enumerated under its own name
-    // only as the family name.
-    const char *pszFace = reinterpret_cast<const ENUMLOGFONTA *>(plf)->elfLogFont.lfFaceName;
-    if (!IsListedFace(dwFontType, pszFace))
+    // The family name, not the full name: it is what CreateFontW takes back, and under Wine a
+    // face replaced by another font is enumerated under its own name only as the family name.
+    // A face Shift-JIS cannot spell could never be stored: it is not offered.
+    char szFace[sizeof(Settings.szFont)];
+    if (!ToShiftJis(plf->lfFaceName, szFace, sizeof(szFace)) || !IsListedFace(dwFontType, szFace))
         return 1;
     HWND hList = GetDlgItem(reinterpret_cast<HWND>(lParam), IDC_FONT);
+    const LPARAM lFace = reinterpret_cast<LPARAM>(plf->lfFaceName);
     // A family is enumerated once per character set it covers; the list shows it once.
-    if (SendMessageA(hList, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(pszFace)) == CB_ERR)
-        SendMessageA(hList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszFace));
+    if (SendMessageW(hList, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), lFace) == CB_ERR)
+        SendMessageW(hList, CB_ADDSTRING, 0, lFace);
     return 1;
 }
 
 void FillFontList(HWND hDlg)
 {
     ScopedGetDC dc(hDlg);
-    EnumFontFamiliesA(dc, nullptr, FontEnumProc, reinterpret_cast<LPARAM>(hDlg));
+    LOGFONTW lf = {};
+    lf.lfCharSet = DEFAULT_CHARSET;
+    EnumFontFamiliesExW(dc, &lf, FontEnumProc, reinterpret_cast<LPARAM>(hDlg), 0);
     FontItemReader reader = {GetDlgItem(hDlg, IDC_FONT), ""};
-    const int nItems = static_cast<int>(SendMessageA(reader.hList, CB_GETCOUNT, 0, 0));
+    const int nItems = static_cast<int>(SendMessageW(reader.hList, CB_GETCOUNT, 0, 0));
     // Selecting leaves szFont alone; only the user's choice changes it.
-    SendMessageA(reader.hList, CB_SETCURSEL, FindFontItem(nItems, reader, Settings.szFont), 0);
+    SendMessageW(reader.hList, CB_SETCURSEL, FindFontItem(nItems, reader, Settings.szFont), 0);
 }
 
 INT_PTR CALLBACK WindowPageProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM)

@@ -13,4 +13,4 @@ INT_PTR CALLBACK WindowPageProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPar
 
 // Fills combo box 1029 with the installed scalable faces and selects the stored one.
 void FillFontList(HWND hDlg);
-int CALLBACK FontEnumProc(const LOGFONTA *plf, const TEXTMETRICA *ptm, DWORD dwFontType, LPARAM lParam);
+int CALLBACK FontEnumProc(const LOGFONTW *plf, const TEXTMETRICW *ptm, DWORD dwFontType, LPARAM lParam);

@@ -41,10 +41,11 @@ void SetValueIn(HKEY hKey, const char *pszName, DWORD dwType, const void *pData,
         return;
     }
     // Both calls add a NUL the text lacks whenever the next character in memory is one; the wide
-    // call, given a character after the text that is none, stores exactly what it is given.
+    // call, given a character after the text that is none, stores exactly what it is given. The
+    // bytes are read in the system's code page, as the program's own ANSI writes are.
     WCHAR szName[64], wsz[1024];
     MultiByteToWideChar(CP_ACP, 0, pszName, -1, szName, 64);
-    const int cch = MultiByteToWideChar(932, 0, static_cast<const char *>(pData), static_cast<int>(cbData), wsz, 1023);
+    const int cch = MultiByteToWideChar(CP_ACP, 0, static_cast<const char *>(pData), static_cast<int>(cbData), wsz, 1023);
     wsz[cch] = L'x';
     RegSetValueExW(hKey, szName, 0, dwType, reinterpret_cast<const BYTE *>(wsz), cch * sizeof(WCHAR));
 }

@@ -41,6 +41,7 @@ TEST(DialogPlacement, SheetAndAboutBoxOpenInsideTheScreenBesideTheGadgetInEveryC
         ASSERT_TRUE(e2e::CloseSheet(hSheet, PSBTN_CANCEL));
         PostMessageA(app.hWnd, WM_COMMAND, IDM_ABOUT, 0);
         HWND hAbout = e2e::WaitForOwnWindow(app, "#32770", "バージョン情報");
+        ASSERT_NE(hAbout, nullptr) << "found by its title, read in UTF-16";
         EXPECT_TRUE(besideGadget(hAbout));
         EXPECT_EQ(std::pair(bLeft ? rc.left : rc.right, bTop ? rc.top : rc.bottom), std::pair(nSide, nLine));
         RECT rcIcon;
@@ -48,6 +49,7 @@ TEST(DialogPlacement, SheetAndAboutBoxOpenInsideTheScreenBesideTheGadgetInEveryC
         MapWindowPoints(nullptr, hAbout, reinterpret_cast<POINT *>(&rcIcon), 2);
         PostMessageA(hAbout, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rcIcon.left + 2, rcIcon.top + 2));
         HWND hStaff = e2e::WaitForOwnWindow(app, "#32770", "Staff(Vespin)");
+        ASSERT_NE(hStaff, nullptr);
         RECT inside;
         GetWindowRect(hStaff, &rc);
         EXPECT_TRUE(IntersectRect(&inside, &rc, &work) && EqualRect(&inside, &rc));

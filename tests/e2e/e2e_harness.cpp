@@ -49,12 +49,31 @@ HWND FindVespinWindow()
     return FindWindowA(kAppClassName, kAppTitle);
 }
 
+std::wstring Wide(const char *psz)
+{
+    wchar_t sz[600] = L"";
+    MultiByteToWideChar(932, 0, psz, -1, sz, 600);
+    return sz;
+}
+
+std::string Narrow(const wchar_t *psz)
+{
+    char sz[1200] = "";
+    WideCharToMultiByte(932, 0, psz, -1, sz, sizeof(sz), nullptr, nullptr);
+    return sz;
+}
+
 // A visible top-level window of process dwPid with this class and title (null: any title).
 static HWND FindOwnWindow(DWORD dwPid, const char *pszClass, const char *pszTitle)
 {
+    const std::wstring className = Wide(pszClass);
+    std::wstring title;
+    if (pszTitle)
+        title = Wide(pszTitle);
+    const wchar_t *pszWideTitle = pszTitle ? title.c_str() : nullptr;
     DWORD dwOwner = 0;
-    for (HWND hWnd = FindWindowExA(nullptr, nullptr, pszClass, pszTitle); hWnd;
-         hWnd = FindWindowExA(nullptr, hWnd, pszClass, pszTitle))
+    for (HWND hWnd = FindWindowExW(nullptr, nullptr, className.c_str(), pszWideTitle); hWnd;
+         hWnd = FindWindowExW(nullptr, hWnd, className.c_str(), pszWideTitle))
         if (GetWindowThreadProcessId(hWnd, &dwOwner) && dwOwner == dwPid && IsWindowVisible(hWnd))
             return hWnd;
     return nullptr;
@@ -67,9 +86,9 @@ HWND FindMessageBox(DWORD dwProcessId)
 
 std::string MessageBoxText(HWND hBox)
 {
-    char text[512] = "";
-    GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text));
-    return text;
+    wchar_t text[512] = L"";
+    GetDlgItemTextW(hBox, 0xFFFF, text, 512);
+    return Narrow(text);
 }
 
 std::string ExePath(const char *pszName)
@@ -162,9 +181,9 @@ bool CloseSheet(HWND hSheet, int nButton)
 
 std::string WindowText(HWND hWnd)
 {
-    char sz[600] = "";
-    SendMessageA(hWnd, WM_GETTEXT, sizeof(sz), reinterpret_cast<LPARAM>(sz));
-    return sz;
+    wchar_t sz[600] = L"";
+    SendMessageW(hWnd, WM_GETTEXT, 600, reinterpret_cast<LPARAM>(sz));
+    return Narrow(sz);
 }
 
 void Page::Select(int id, int nIndex) const
@@ -180,9 +199,12 @@ std::string Page::ComboText(int id, int nIndex) const
         nIndex = static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
     wchar_t wide[256] = L"";
     SendMessageW(Item(id), CB_GETLBTEXT, nIndex, reinterpret_cast<LPARAM>(wide));
-    char text[512] = "";
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
-    return text;
+    return Narrow(wide);
+}
+
+void Page::SetText(int id, const char *psz) const
+{
+    SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(psz).c_str()));
 }
 
 Page ShowPage(HWND hSheet, int nIndex)

@@ -67,6 +67,11 @@ HWND OpenSheet(const Vespin &app);
 // PSBTN_OK or PSBTN_CANCEL; true once the sheet has gone.
 bool CloseSheet(HWND hSheet, int nButton);
 
+// The test's texts are Shift-JIS literals; windows are asked in UTF-16 and answered through code
+// page 932, so a test reads the same whatever the system's code page.
+std::wstring Wide(const char *psz);
+std::string Narrow(const wchar_t *psz);
+
 // Another process's window text: GetWindowTextA gets nothing from its edit boxes.
 std::string WindowText(HWND hWnd);
 
@@ -76,7 +81,7 @@ struct Page {
     HWND Item(int id) const { return GetDlgItem(hWnd, id); }
     std::string Text(int id) const { return WindowText(Item(id)); }
     // The edit box then notifies EN_CHANGE, as when typed.
-    void SetText(int id, const char *psz) const { SendMessageA(Item(id), WM_SETTEXT, 0, LPARAM(psz)); }
+    void SetText(int id, const char *psz) const;
     void Click(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
     bool Checked(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     // As the combo box reports a user's choice; -1 leaves nothing selected.

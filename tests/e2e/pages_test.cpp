@@ -41,13 +41,13 @@ std::string CalendarStored()
 }
 
 // Picks sPath (or cancels) in the wave dialog of browse button idButton; checks its title and filter.
-void PickWaveFile(const e2e::Vespin &app, const e2e::Page &page, int idButton, const std::string &sPath, bool bCancel)
+void PickWaveFile(const e2e::Vespin &app, const e2e::Page &page, int idButton, const std::wstring &sPath, bool bCancel)
 {
     PostMessageA(page.Item(idButton), BM_CLICK, 0, 0);
     HWND hDlg = e2e::WaitForOwnWindow(app, "#32770", "Vespin(WAVファイルの参照)");
     ASSERT_NE(hDlg, nullptr) << "the dialog's title";
     EXPECT_EQ(e2e::WindowText(GetDlgItem(hDlg, cmb1)), "wav file(*.wav)");
-    SendMessageA(GetDlgItem(hDlg, cmb13), WM_SETTEXT, 0, LPARAM(sPath.c_str()));
+    SendMessageW(GetDlgItem(hDlg, cmb13), WM_SETTEXT, 0, LPARAM(sPath.c_str()));
     PostMessageA(hDlg, WM_COMMAND, bCancel ? IDCANCEL : IDOK, 0);
     EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(hDlg); }));
 }
@@ -110,7 +110,7 @@ TEST(Pages, CancelRestoresEverythingAndOkStoresEveryField)
         clock.Click(1011);
         EXPECT_EQ(Groups(clock), "dddEEE");
         EXPECT_EQ(clock.Text(1010), "hour-before.wav") << "a disabled group keeps its text";
-        PickWaveFile(app, clock, 1021, sHalfWave, false);
+        PickWaveFile(app, clock, 1021, e2e::Wide(sHalfWave.c_str()), false);
         EXPECT_EQ(clock.Text(1012), sHalfWave);
         for (int id : {1006, 1007, 1008})
             clock.Click(id);
@@ -145,11 +145,22 @@ TEST(Pages, CancelRestoresEverythingAndOkStoresEveryField)
         SCOPED_TRACE("changes, then OK");
         HWND hSheet = e2e::OpenSheet(app);
         const e2e::Page clock = e2e::ShowPage(hSheet, 1);
-        PickWaveFile(app, clock, 1020, sHalfWave, true);
+        PickWaveFile(app, clock, 1020, e2e::Wide(sHalfWave.c_str()), true);
         EXPECT_EQ(clock.Text(1010), "hour-before.wav") << "a cancelled dialog changes nothing";
-        PickWaveFile(app, clock, 1020, sHourWave, false);
+        // A file whose path Shift-JIS cannot spell is refused with a word why; the old path stays.
+        const std::wstring sForeign = e2e::Wide(sFolder.c_str()) + L"\\café.wav";
+        CloseHandle(CreateFileW(sForeign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        PickWaveFile(app, clock, 1020, sForeign, false);
+        HWND hBox = nullptr;
+        ASSERT_TRUE(e2e::WaitFor([&] { return (hBox = e2e::FindMessageBox(app.pi.dwProcessId)) != nullptr; }));
+        EXPECT_EQ(e2e::MessageBoxText(hBox).rfind("このファイルは使えません。", 0), 0u);
+        PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(hBox); }));
+        EXPECT_EQ(clock.Text(1010), "hour-before.wav");
+        DeleteFileW(sForeign.c_str());
+        PickWaveFile(app, clock, 1020, e2e::Wide(sHourWave.c_str()), false);
         clock.Click(1011);
-        PickWaveFile(app, clock, 1021, sHalfWave, false);
+        PickWaveFile(app, clock, 1021, e2e::Wide(sHalfWave.c_str()), false);
         for (int id : {1009, 1006, 1007, 1008})  // the hour group disabled, its path still stored
             clock.Click(id);
         Drag(clock, 70, TB_THUMBPOSITION);

@@ -322,7 +322,7 @@ TEST(PointFont, TenthsOfAPointBecomeANegativeHeightInLogicalUnits)
     SetWindowExtEx(hdcScaled, 2, 2, nullptr);
     const struct { HDC hdc; int nTenths; LONG lHeight; } cases[] = {{nullptr, 90, -12}, {nullptr, 120, -16}, {hdcScaled, 90, -24}};
     for (const auto &c : cases) {
-        HFONT hFont = CreateFontByPoints(c.hdc, c.nTenths, "ＭＳ Ｐゴシック");
+        HFONT hFont = CreateFontByPoints(c.hdc, c.nTenths, L"ＭＳ Ｐゴシック");
         LOGFONTA lf = {};
         GetObjectA(hFont, sizeof(lf), &lf);
         EXPECT_EQ(lf.lfHeight, c.lHeight);

@@ -1,5 +1,6 @@
 // CheckTimeSignal under Wine: which sound plays at the pinned moment, when the beep stands in,
 // and that it remembers the time and rotates.
+#include "base/wide_win.h"
 #include "chime/chime_win.h"
 #include "tests/win/render_fixture.h"
 
@@ -17,10 +18,13 @@ BOOL playResult;
 int nBeeps;
 UINT uLastBeep;
 
-BOOL WINAPI RecordPlay(LPCSTR pszSound, HMODULE hModule, DWORD fdwSound)
+BOOL WINAPI RecordPlay(LPCWSTR pszSound, HMODULE hModule, DWORD fdwSound)
 {
     // Vespin's own chime is named by its resource id.
-    lastSound = IS_INTRESOURCE(pszSound) ? "" : pszSound;
+    char sz[1024] = "";
+    if (!IS_INTRESOURCE(pszSound))
+        ToShiftJis(pszSound, sz, sizeof(sz));
+    lastSound = sz;
     lastFlags = hModule == nullptr ? fdwSound : ~0u;
     return playResult;
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-BOOL WINAPI QuietPlay(LPCSTR, HMODULE, DWORD) { return TRUE; }
+BOOL WINAPI QuietPlay(LPCWSTR, HMODULE, DWORD) { return TRUE; }
 BOOL WINAPI QuietBeep(UINT) { return TRUE; }
 
 using HostileSettingsTest = PaintWindowTest;

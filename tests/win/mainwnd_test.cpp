@@ -84,7 +84,7 @@ TEST_F(MainWindow, CommandTable)
 }
 
 int nSignals;
-BOOL WINAPI CountPlay(LPCSTR, HMODULE, DWORD) { return ++nSignals, TRUE; }
+BOOL WINAPI CountPlay(LPCWSTR, HMODULE, DWORD) { return ++nSignals, TRUE; }
 BOOL WINAPI CountBeep(UINT) { return ++nSignals, TRUE; }
 
 // The sheet stays open across 15:00: the hour sounds once and the rotation moves on. Cancelled, the

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "base/wide_win.h"
 #include "chime/chime_win.h"
 #include "tests/win/render_fixture.h"
 
@@ -14,9 +15,11 @@ namespace {
 
 std::string sPlayed;
 
-BOOL WINAPI RecordPlaySound(LPCSTR pszSound, HMODULE, DWORD)
+BOOL WINAPI RecordPlaySound(LPCWSTR pszSound, HMODULE, DWORD)
 {
-    sPlayed = pszSound ? pszSound : "";
+    char sz[1024] = "";
+    ToShiftJis(pszSound, sz, sizeof(sz));
+    sPlayed = sz;
     return TRUE;
 }
 

@@ -43,7 +43,7 @@ MessageBoxCatcher::~MessageBoxCatcher()
 
 namespace {
 
-const char kClassName[] = "VespinTestMainWindow";
+const wchar_t kClassName[] = L"VespinTestMainWindow";
 std::function<void(HWND)> menuIdleHandler;
 
 LRESULT CALLBACK TestWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
@@ -57,17 +57,18 @@ LRESULT CALLBACK TestWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 
 void RegisterTestClass()
 {
-    WNDCLASSEXA wc = {};
+    // A Unicode window, as the program's own is.
+    WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
-    if (GetClassInfoExA(AppInfo.hInstance, kClassName, &wc))
+    if (GetClassInfoExW(AppInfo.hInstance, kClassName, &wc))
         return;
     wc.style = CS_DBLCLKS | CS_NOCLOSE;
     wc.lpfnWndProc = TestWndProc;
     wc.hInstance = AppInfo.hInstance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = kClassName;
-    RegisterClassExA(&wc);
+    RegisterClassExW(&wc);
 }
 
 void SendMouse(LONG dx, LONG dy, DWORD dwFlags)
@@ -88,7 +89,7 @@ HWND CreateMainWindow(int x, int y)
     RegisterTestClass();
     // A window of a test must never write the developer's stored settings on its way out.
     bSettingsLoaded = 0;
-    HWND hWnd = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "VespinTest", WS_POPUP, x, y, 120, 160, nullptr,
+    HWND hWnd = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"VespinTest", WS_POPUP, x, y, 120, 160, nullptr,
                                 nullptr, AppInfo.hInstance, nullptr);
     ShowWindow(hWnd, SW_SHOWNORMAL);
     UpdateWindow(hWnd);

@@ -29,10 +29,10 @@ namespace {
 int nSounds, nBeeps, nMenus;
 
 // The real calls, counted.
-BOOL WINAPI CountingPlay(LPCSTR pszSound, HMODULE hModule, DWORD fdwSound)
+BOOL WINAPI CountingPlay(LPCWSTR pszSound, HMODULE hModule, DWORD fdwSound)
 {
     ++nSounds;
-    return PlaySoundA(pszSound, hModule, fdwSound);
+    return PlaySoundW(pszSound, hModule, fdwSound);
 }
 
 BOOL WINAPI CountingBeep(UINT uType)
