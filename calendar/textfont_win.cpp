@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "base/wide_win.h"
+
 namespace {
 
 // The page and the overlay use five heights; a few spare slots cost nothing.
@@ -19,7 +21,7 @@ char szKeptFace[256];  // as long as the stored face field
 
 HFONT CreateTextFont(const char *pszFace, int nHeight)
 {
-    return CreateFontA(nHeight, 0, 0, 0, FW_HEAVY, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, pszFace);
+    return CreateFontW(nHeight, 0, 0, 0, FW_HEAVY, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, WideText(pszFace));
 }
 
 HFONT GetTextFont(const char *pszFace, int nHeight)
