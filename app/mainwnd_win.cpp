@@ -8,6 +8,7 @@
 #include "app/placement.h"
 #include "app/placement_win.h"
 #include "app/mainwnd.h"
+#include "app/monthwnd_win.h"
 #include "app/tray_win.h"
 #include "base/appinfo_win.h"
 #include "base/clock_win.h"
@@ -55,6 +56,7 @@ static void OnDestroy(HWND hWnd)
     if (uTimer2 != 0)
         KillTimer(hWnd, uTimer2);
     SetTrayIcon(hWnd, FALSE);
+    EndMonthCalendar();
     ReleaseCanvas();
     // A window refused at creation dies before anything was loaded: nothing to keep.
     if (bSettingsLoaded)
@@ -257,6 +259,7 @@ static LRESULT OnCommand(HWND hWnd, WORD wId)
         SaveAccepted(hWnd, true);
         return 1;
     case IDM_CALENDAR: PostMessageW(hWnd, WM_LBUTTONDBLCLK, 0, 0); return 1;
+    case IDM_MONTHCALENDAR: ToggleMonthCalendar(hWnd); return 1;
     default: return 0;
     }
 }

@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "app/monthwnd_win.h"
 #include "base/appinfo_win.h"
 #include "base/wide_win.h"
 #include "res/resource.h"
@@ -49,7 +50,13 @@ void OnTrayNotify(HWND hWnd, WPARAM wParam, LPARAM lParam)
         // click elsewhere, or may close at once the next time.
         PostMessageW(hWnd, WM_NULL, 0, 0);
     } else if (lParam == WM_LBUTTONDOWN) {
+        // Asked before the window comes forward, which takes the activation from an open month.
+        OnMonthTrayPress();
         SetForegroundWindow(hWnd);
+    } else if (lParam == WM_LBUTTONDBLCLK) {
+        OnMonthTrayPress();
+    } else if (lParam == WM_LBUTTONUP) {
+        OnMonthTrayRelease(hWnd);
     }
 }
 

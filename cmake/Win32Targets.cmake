@@ -38,13 +38,16 @@ target_link_options(vespin PRIVATE -s)
 add_executable(vespinctl tools/win/vespinctl.cpp)
 # Measures launch to first paint (not a test; see docs/performance.md).
 add_executable(launchtime tools/win/launchtime.cpp)
+# Measures the menu command to the painted month calendar (not a test; see docs/performance.md).
+add_executable(monthtime tools/win/monthtime.cpp)
 # Drives the window procedure through 100,000 timer ticks (not a test; see docs/reliability.md).
 add_executable(longrun tools/win/longrun.cpp tests/win/win_test_util.cpp tests/common/settings_store.cpp
                        ${resource_script})
 target_link_libraries(longrun PRIVATE vespin_win psapi)
-# Both find the window by its class and title and send ids from res/resource.h.
+# These find the window by its class (and title) and send ids from res/resource.h.
 target_include_directories(vespinctl PRIVATE ${CMAKE_SOURCE_DIR})
 target_include_directories(launchtime PRIVATE ${CMAKE_SOURCE_DIR})
+target_include_directories(monthtime PRIVATE ${CMAKE_SOURCE_DIR})
 
 # The tests need GoogleTest's sources (Debian's googletest package); a plain
 # Windows build of the program skips them.

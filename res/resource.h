@@ -17,6 +17,7 @@
 #define IDM_CHARA1             40006
 #define IDM_CHARA2             40007
 #define IDM_CALENDAR           40008
+#define IDM_MONTHCALENDAR      40010
 
 // Property sheet, Window page (dialog 109)
 #define IDD_WINDOWPAGE         109

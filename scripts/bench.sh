@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints every performance figure of docs/performance.md in one run: the blend core against memcpy,
 # PaintWindow with the page shown and hidden, the running gadget's CPU time over 60 s and its
-# resident memory, launch to first paint, and the size of the shipped exe. Measures; asserts nothing.
+# resident memory, launch to first paint, the month calendar's opening, and the size of the shipped
+# exe. Measures; asserts nothing.
 #   scripts/bench.sh [--tree DIR]   DIR: another checkout to measure (its builds), default this one
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,7 +22,7 @@ for preset in host win32; do
 done
 cmake --preset win64 -B build/win64-bench -DVESPIN_TEST_CHECKS=OFF >/dev/null
 cmake --build --preset host --target vespin_bench 2>&1 | grep -E 'error|warning' || true
-cmake --build build/win64-bench --target vespin vespin_wintests launchtime 2>&1 | grep -E 'error|warning' || true
+cmake --build build/win64-bench --target vespin vespin_wintests launchtime monthtime 2>&1 | grep -E 'error|warning' || true
 cmake --build --preset win32 --target vespin 2>&1 | grep -E 'error|warning' || true
 # The paint count and the exit go through this checkout's own vespinctl, whatever tree is measured.
 (cd "$here" && cmake --preset win64 >/dev/null && cmake --build --preset win64 --target vespinctl 2>&1 |
@@ -124,3 +125,5 @@ vespin_session_start 24
 
 echo "== launch to the first painted panel"
 "$VESPIN_WINE" "$bin/launchtime.exe" 15
+echo "== the month calendar, from its menu command to its painted window"
+"$VESPIN_WINE" "$bin/monthtime.exe" 25
