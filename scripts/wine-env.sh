@@ -33,10 +33,20 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 vespin_wineserver() { "$(dirname "$VESPIN_WINE")/wineserver" "$@"; }
 
+# Debian's Wine 8 looks for fonts in the prefix and through fontconfig, not in fonts-wine's
+# folder: Marlett, the glyphs of the title bars' buttons, goes into the prefix (else "r" shows).
+vespin_prefix_fonts() {
+  local font=$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf
+  [ -e "$font" ] || cp /usr/share/wine/fonts/marlett.ttf "$font" 2>/dev/null || true
+}
+
 # Makes the prefix once: unmanaged X windows (no 2 s stall without a window
 # manager) and the Japanese faces mapped to the installed IPA fonts.
 vespin_prefix_init() {
-  [ -f "$WINEPREFIX/.vespin-ready" ] && return 0
+  if [ -f "$WINEPREFIX/.vespin-ready" ]; then
+    vespin_prefix_fonts
+    return 0
+  fi
   mkdir -p "$(dirname "$WINEPREFIX")"
   rm -rf "$WINEPREFIX"
   local display_saved=${DISPLAY-}
@@ -47,6 +57,7 @@ vespin_prefix_init() {
   "$VESPIN_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1
   vespin_wineserver -w
   [ -n "$display_saved" ] && export DISPLAY=$display_saved
+  vespin_prefix_fonts
   touch "$WINEPREFIX/.vespin-ready"
 }
 
