@@ -61,7 +61,7 @@ if [ "$mode" != --install ] && [ -n "${DISPLAY:-}" ] && ! xdpyinfo -display "$DI
 fi
 
 bin=build/$VESPIN_PRESET/bin
-echo "run: building Vespin in build/$VESPIN_PRESET (the first build takes a few minutes)"
+echo "run: building Vespin in build/$VESPIN_PRESET (under a minute the first time)"
 if ! configure_log=$(cmake --preset "$VESPIN_PRESET" 2>&1); then
   echo "$configure_log" >&2
   echo "run: CMake could not set up build/$VESPIN_PRESET; Vespin was not started" >&2
