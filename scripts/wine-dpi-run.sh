@@ -1,23 +1,16 @@
 #!/usr/bin/env bash
 # Runs a Windows program as wine-run.sh does, but in a copy of the prefix whose display scale
-# is $1 DPI. The copy is made once; its own wineserver is ended when the program has run.
+# is $1 DPI. The copy is made for the run and removed after it, with its own wineserver.
 source "$(dirname "$0")/wine-env.sh"
 dpi=$1
 shift
 vespin_prefix_init
 copy="$WINEPREFIX-dpi$dpi"
-if [ ! -f "$copy/.vespin-dpi" ]; then
-  rm -rf "$copy"
-  cp -a "$WINEPREFIX" "$copy"
-  WINEPREFIX=$copy "$VESPIN_WINE" reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-  # The scale is read when the wineserver starts.
-  WINEPREFIX=$copy vespin_wineserver -k 2>/dev/null
-  WINEPREFIX=$copy vespin_wineserver -w 2>/dev/null
-  touch "$copy/.vespin-dpi"
-fi
+vespin_prefix_copy "$WINEPREFIX" "$copy" || exit 1
 export WINEPREFIX=$copy
-"$VESPIN_WINE" "$@"
-status=$?
+trap 'vespin_wineserver -k 2>/dev/null; vespin_wineserver -w 2>/dev/null; rm -rf "$copy"' EXIT
+"$VESPIN_WINE" reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+# The scale is read when the wineserver starts.
 vespin_wineserver -k 2>/dev/null
 vespin_wineserver -w 2>/dev/null
-exit $status
+"$VESPIN_WINE" "$@"
