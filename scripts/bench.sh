@@ -46,6 +46,10 @@ echo "== the paint (64-bit build under Wine, into a 24-bit DIB)"
 "$VESPIN_WINE" "$bin/vespin_wintests.exe" --gtest_also_run_disabled_tests \
   --gtest_filter='*PaintTiming*' 2>/dev/null | grep '^Paint' || true
 
+echo "== the save of the settings (64-bit build under Wine, the real registry)"
+"$VESPIN_WINE" "$bin/vespin_wintests.exe" --gtest_also_run_disabled_tests \
+  --gtest_filter='*SaveTiming*' 2>/dev/null | grep '^Save' || true
+
 # CPU time of a process in nanoseconds, summed over its threads (the scheduler's own count,
 # not the 10 ms ticks, which a process that wakes in step with the tick escapes).
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{n += $1} END {printf "%.0f", n}'; }
