@@ -102,25 +102,6 @@ TEST_F(PaintTest, TheTickChecksTheTimeSignalBeforeItsPaintDrawsTheCharacter)
     EXPECT_EQ(Pixels(shown, 0, 0), Pixels(direct, 0, 0));
 }
 
-// The page's time band, the page's day and the overlay are each drawn again on their own.
-TEST_F(PaintTest, APaintOfWhatChangedDrawsWhatAPaintFromNothingDraws)
-{
-    const struct { int32_t bStatus, nCalendarPos, b6; WORD day, hour, minute, second; } moves[] = {
-        {1, 1, 0, 5, 10, 30, 1}, {1, 3, 1, 5, 10, 31, 0}, {1, 0, 1, 6, 0, 0, 0}, {0, 1, 0, 5, 10, 30, 1},
-    };
-    for (const auto &m : moves) {
-        Settings.bStatus = m.bStatus, Settings.nCalendarPos = m.nCalendarPos, Settings.b6 = m.b6;
-        TestImage moved(240, 320), fresh(240, 320);
-        PinTime(2024, 6, 5, 3, 23, 59, 59);
-        Paint(moved);
-        PinTime(2024, 6, m.day, m.day == 5 ? 3 : 4, m.hour, m.minute, m.second);
-        Paint(moved);
-        ReleaseCanvas();
-        Paint(fresh);
-        EXPECT_EQ(Pixels(moved, 0, 0, 240, 320), Pixels(fresh, 0, 0, 240, 320)) << &m - moves;
-    }
-}
-
 // The window is painted over in magenta before each tick: a tick that draws covers some of it. A
 // running blink is driven by hand: timer 1 neither advances it nor draws a random number.
 TEST_F(PaintTest, ATickDrawsOnlyWhenWhatTheWindowShowsChanges)

@@ -1,6 +1,4 @@
-// The paint on kept images and fonts draws exactly what the paint that rebuilt everything from the
-// resources drew: every page position, the page hidden, each blink step, each day colour, and with
-// the calendar page's boxes clear, the fixed rules' colours and rokuyo where the law differs.
+// The window's picture as a paint from nothing draws it, which the paint tests hold the kept paint to.
 #include <algorithm>
 #include <cstring>
 
@@ -82,53 +80,3 @@ void ReferencePaint(HWND hWnd, HDC hdc, const SYSTEMTIME &st)
     }
     BitBlt(hdc, 0, 0, rc.right, rc.bottom, dcMem, 0, 0, SRCCOPY);
 }
-
-namespace {
-
-using PaintReferenceTest = PaintWindowTest;
-
-TEST_F(PaintReferenceTest, KeptImagesAndFontsDrawWhatTheRebuiltPaintDrew)
-{
-    // June 2024: 2 a Sunday (red), 1 a Saturday (blue), 5 a Wednesday (black). Then, with the holiday
-    // law and the lunar rokuyo off, the 2026 days the law colours otherwise, and 6 May 2008.
-    struct Case {
-        int32_t bStatus, nCalendarPos, nDrawChara, nBlinkStep, b6, nTransparent, nTransparentCal;
-        WORD year, month, day, weekday;
-        bool bProportional;
-    } cases[] = {
-        {1, 0, 0, -1, 0, 0, 40, 2024, 6, 5, 3, 0},    {1, 1, 2, 0, 1, 30, 40, 2024, 6, 2, 0, 0},
-        {1, 2, 2, 1, 1, 0, 40, 2024, 6, 1, 6, 0},     {1, 3, 2, 2, 1, 55, 40, 2024, 6, 5, 3, 0},
-        {1, 3, 2, -1, 1, 100, 40, 2024, 6, 2, 0, 1},  {0, 3, 2, 3, 1, 30, 40, 2024, 6, 2, 0, 1},
-        {0, 1, 2, 4, 0, 0, 0, 2024, 6, 1, 6, 0},      {0, 0, 1, 2, 0, 70, 100, 2024, 6, 5, 3, 0},
-        {0, 3, 2, 1, 0, 30, 65, 2024, 6, 1, 6, 0},    {1, 1, 2, -1, 0, 0, 40, 2026, 1, 12, 1, 0},
-        {1, 1, 2, -1, 1, 0, 40, 2026, 1, 15, 4, 0},   {1, 1, 2, -1, 0, 0, 40, 2026, 2, 23, 1, 0},
-        {1, 1, 2, -1, 1, 0, 40, 2026, 2, 17, 2, 0},   {1, 1, 2, -1, 0, 0, 40, 2026, 5, 6, 3, 0},
-        {1, 1, 2, -1, 1, 0, 40, 2026, 9, 21, 1, 0},   {1, 1, 2, -1, 0, 0, 40, 2026, 9, 22, 2, 0},
-        {1, 1, 2, -1, 1, 0, 40, 2026, 10, 10, 6, 0},  {1, 1, 2, -1, 0, 0, 40, 2026, 12, 23, 3, 0},
-        {1, 1, 2, -1, 1, 0, 40, 2008, 5, 6, 2, 0},
-    };
-    // A new face follows a case that kept fonts of the old one, for the page (4) and the overlay (6).
-    for (const Case &c : cases) {
-        Settings.bStatus = c.bStatus, Settings.nCalendarPos = c.nCalendarPos, Settings.nDrawChara = c.nDrawChara;
-        Settings.b6 = c.b6, Settings.nTransparent = c.nTransparent, Settings.nTransparentCal = c.nTransparentCal;
-        lstrcpyA(Settings.szFont, c.bProportional ? "ＭＳ Ｐゴシック" : "ＭＳ ゴシック");
-        nBlinkStep = c.nBlinkStep;
-        const SYSTEMTIME st = PinTime(c.year, c.month, c.day, c.weekday, 21, 7, static_cast<WORD>(&c - cases));
-        // The first paint finds what the case before kept (images, fonts of its face); the
-        // reference then frees the fonts, so the second paint makes them again.
-        TestImage reference(240, 320), kept(240, 320), remade(240, 320);
-        Paint(kept);
-        reference.Fill(1);
-        ReferencePaint(hWnd_, reference.dc(), st);
-        Paint(remade);
-        const std::vector<uint32_t> expected = Pixels(reference, 0, 0, 240, 320);
-        for (const TestImage *image : {&kept, &remade}) {
-            const std::vector<uint32_t> got = Pixels(*image, 0, 0, 240, 320);
-            const size_t first = std::mismatch(got.begin(), got.end(), expected.begin()).first - got.begin();
-            EXPECT_EQ(first, got.size()) << "case " << &c - cases << (image == &kept ? ", kept" : ", remade")
-                                         << ": differs first at " << first % 240 << "," << first / 240;
-        }
-    }
-}
-
-}  // namespace
