@@ -12,7 +12,7 @@ bool IsShellClassName(const char *pszClass)
     return false;
 }
 
-static bool Covers(const PlaceRect &rc, const PlaceRect &rcMonitor)
+bool CoversMonitor(const PlaceRect &rc, const PlaceRect &rcMonitor)
 {
     return rc.left <= rcMonitor.left && rc.top <= rcMonitor.top && rc.right >= rcMonitor.right &&
            rc.bottom >= rcMonitor.bottom;
@@ -27,12 +27,12 @@ static bool CoversAsFullScreen(const WindowFacts &w, const PlaceRect &rcMonitor)
         return false;
     if (w.bMaximised && w.bCaption)
         return false;
-    return Covers(w.rc, rcMonitor);
+    return CoversMonitor(w.rc, rcMonitor);
 }
 
 bool IsFullScreenForeground(const WindowFacts &foreground, const WindowFacts *pRootOwner, const PlaceRect &rcMonitor)
 {
-    if (foreground.bShell || foreground.bOwnProcess || !foreground.bVisible)
+    if (foreground.bShell || foreground.bOwnProcess)
         return false;
     if (CoversAsFullScreen(foreground, rcMonitor))
         return true;

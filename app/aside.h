@@ -18,6 +18,9 @@ struct WindowFacts {
     bool bToolWindow;   // WS_EX_TOOLWINDOW
 };
 
+// Whether rc reaches every edge of the monitor rectangle, or past it.
+bool CoversMonitor(const PlaceRect &rc, const PlaceRect &rcMonitor);
+
 // The shell's taskbars and desktop windows, by class name; they never count as full screen.
 bool IsShellClassName(const char *pszClass);
 

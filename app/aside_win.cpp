@@ -64,16 +64,19 @@ void KnowForeground(HWND hWnd)
     known.bOwnerOwnProcess = known.hRootOwner && IsOwnWindow(known.hRootOwner);
 }
 
-// What changes while a window stays in front: read every tick.
-WindowFacts ReadFacts(HWND hWnd, bool bShell, bool bOwnProcess)
+// What changes while a window stays in front, read every tick. Its styles matter only when it
+// covers the monitor: most ticks end at the rectangle, a round trip to the server fewer each.
+WindowFacts ReadFacts(HWND hWnd, bool bShell, bool bOwnProcess, const PlaceRect &rcMonitor)
 {
     WindowFacts facts = {};
     RECT rc = {};
     GetWindowRect(hWnd, &rc);
     facts.rc = {rc.left, rc.top, rc.right, rc.bottom};
-    const LONG lStyle = GetWindowLongW(hWnd, GWL_STYLE), lExStyle = GetWindowLongW(hWnd, GWL_EXSTYLE);
     facts.bShell = bShell;
     facts.bOwnProcess = bOwnProcess;
+    if (!CoversMonitor(facts.rc, rcMonitor))
+        return facts;
+    const LONG lStyle = GetWindowLongW(hWnd, GWL_STYLE), lExStyle = GetWindowLongW(hWnd, GWL_EXSTYLE);
     facts.bVisible = (lStyle & WS_VISIBLE) != 0;
     facts.bMinimised = (lStyle & WS_MINIMIZE) != 0;
     facts.bMaximised = (lStyle & WS_MAXIMIZE) != 0;
@@ -91,11 +94,12 @@ bool FullScreenInFront(HWND hWnd)
         KnowForeground(hForeground);
     if (known.bShell || known.bOwnProcess)
         return false;
-    const WindowFacts foreground = ReadFacts(hForeground, known.bShell, known.bOwnProcess);
+    const PlaceRect rcMonitor = WindowMonitorRect(hWnd);
+    const WindowFacts foreground = ReadFacts(hForeground, known.bShell, known.bOwnProcess, rcMonitor);
     WindowFacts owner = {};
     if (known.hRootOwner)
-        owner = ReadFacts(known.hRootOwner, known.bOwnerShell, known.bOwnerOwnProcess);
-    return IsFullScreenForeground(foreground, known.hRootOwner ? &owner : nullptr, WindowMonitorRect(hWnd));
+        owner = ReadFacts(known.hRootOwner, known.bOwnerShell, known.bOwnerOwnProcess, rcMonitor);
+    return IsFullScreenForeground(foreground, known.hRootOwner ? &owner : nullptr, rcMonitor);
 }
 
 // Shown again without taking the focus from whatever the user went to.

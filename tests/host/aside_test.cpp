@@ -8,7 +8,7 @@
 
 namespace {
 
-enum : unsigned { kShell = 1, kOwn = 2, kMinimised = 4, kMaximised = 8, kCaption = 16, kTool = 32, kNone = 64 };
+enum : unsigned { kShell = 1, kOwn = 2, kMinimised = 4, kMaximised = 8, kCaption = 16, kTool = 32, kUnread = 64, kNone = 128 };
 
 struct Window {
     PlaceRect rc;
@@ -17,11 +17,12 @@ struct Window {
 
 WindowFacts Facts(const Window &w)
 {
-    return {w.rc, (w.flags & kShell) != 0, (w.flags & kOwn) != 0, true, (w.flags & kMinimised) != 0,
+    return {w.rc, (w.flags & kShell) != 0, (w.flags & kOwn) != 0, !(w.flags & kUnread), (w.flags & kMinimised) != 0,
             (w.flags & kMaximised) != 0, (w.flags & kCaption) != 0, (w.flags & kTool) != 0};
 }
 
 // A 1920 x 1080 primary, a 1280 x 1024 second monitor to its right; the taskbar is 40 pixels high.
+// The tick reads no styles of a window short of the monitor: they read as all clear.
 TEST(FullScreen, AShownWindowOverTheWholeMonitorButNeverTheShellNorAMaximisedWindowWithATitleBar)
 {
     constexpr PlaceRect kPrimary = {0, 0, 1920, 1080}, kSecond = {1920, 0, 3200, 1024}, kDialog = {800, 400, 1100, 600};
@@ -38,7 +39,7 @@ TEST(FullScreen, AShownWindowOverTheWholeMonitorButNeverTheShellNorAMaximisedWin
         {"the gadget's own window", {kPrimary, kOwn}, {{}, kNone}, kPrimary, false},
         {"minimised", {kPrimary, kMinimised}, {{}, kNone}, kPrimary, false},
         {"a tool window over the monitor", {kPrimary, kTool}, {{}, kNone}, kPrimary, false},
-        {"a dialog of a full-screen window", {kDialog, kCaption}, {kPrimary, 0}, kPrimary, true},
+        {"a dialog of a full-screen window, its styles unread", {kDialog, kUnread}, {kPrimary, 0}, kPrimary, true},
         {"a dialog of a maximised window", {kDialog, kCaption}, {kPrimary, kMaximised | kCaption}, kPrimary, false},
         {"a dialog of the shell", {kDialog, kCaption}, {kPrimary, kShell}, kPrimary, false},
     };
