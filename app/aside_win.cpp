@@ -188,7 +188,9 @@ void OnAsideTick(HWND hWnd)
     if (!AnyOptionOn() && !bHiddenForFullScreen)
         return;
     StepAside(hWnd);
-    if (hWndLooking != hWnd && (Settings.bClickThrough || Settings.nFadeOnHover) && PointerOver(hWnd))
+    // A window that takes the mouse hears the pointer come (WM_MOUSEMOVE); a click-through one
+    // hears nothing, so the tick looks. Under Wine the look is a round trip to the X server.
+    if (hWndLooking != hWnd && Settings.bClickThrough && PointerOver(hWnd))
         Look(hWnd);
 }
 

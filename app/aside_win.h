@@ -8,7 +8,8 @@
 // the alpha and whether the window shows follow them at once.
 void ApplyAsideOptions(HWND hWnd);
 // The one-second tick: a full-screen window in front hides the gadget or lets it show again, and
-// a pointer that came over the gadget starts the short timer. Nothing is read while all three are off.
+// a pointer that came over a click-through gadget starts the short timer. Nothing is read while
+// all three are off.
 void OnAsideTick(HWND hWnd);
 // TIMER_HOVER: the pointer and Ctrl read again, and one step of the fade.
 void OnAsideHover(HWND hWnd);
