@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "about/about_win.h"
+#include "app/aside_win.h"
 #include "app/placement.h"
 #include "app/placement_win.h"
 #include "app/mainwnd.h"
@@ -104,6 +105,11 @@ static void StartBlink(HWND hWnd)
 
 static void OnTimer(HWND hWnd, WPARAM wParam)
 {
+    // The pointer watch of the aside options runs often while it runs: it draws nothing.
+    if (wParam == TIMER_HOVER) {
+        OnAsideHover(hWnd);
+        return;
+    }
     // Only a running timer's own id counts: a stray WM_TIMER 0 while no blink runs would
     // otherwise start a step that no timer ever ends.
     if (uTimer1 != 0 && wParam == uTimer1) {
@@ -112,6 +118,7 @@ static void OnTimer(HWND hWnd, WPARAM wParam)
             bBlinkUnseen = 0;
         else if (nBlinkStep == -1 && NextRandom() % 3 == 0 && uTimer2 == 0)
             StartBlink(hWnd);
+        OnAsideTick(hWnd);
     } else if (uTimer2 != 0 && wParam == uTimer2) {
         if (++nBlinkStep == 5) {
             KillTimer(hWnd, uTimer2);
@@ -124,8 +131,12 @@ static void OnTimer(HWND hWnd, WPARAM wParam)
 
 static void OnInitMenuPopup(HMENU hMenu, LPARAM lParam)
 {
-    if (LOWORD(lParam) == 0 && HIWORD(lParam) == 0)
+    if (LOWORD(lParam) == 0 && HIWORD(lParam) == 0) {
         CheckMenuItem(hMenu, IDM_CALENDAR, MF_BYCOMMAND | (Settings.bStatus ? MF_CHECKED : MF_UNCHECKED));
+        CheckMenuItem(hMenu, IDM_CLICKTHROUGH, MF_BYCOMMAND | (Settings.bClickThrough ? MF_CHECKED : MF_UNCHECKED));
+        // While the sheet is open its page holds the choice, and its Cancel would undo the menu's.
+        EnableMenuItem(hMenu, IDM_CLICKTHROUGH, MF_BYCOMMAND | (bInProperty ? MF_GRAYED : MF_ENABLED));
+    }
 }
 
 // The record as it stood when the sheet opened: the options a cancel restores and a log-off keeps.
@@ -159,6 +170,13 @@ static void OnDragEnded(HWND hWnd, PlacePoint ptBefore)
 {
     if (Settings.nWindowX != ptBefore.x || Settings.nWindowY != ptBefore.y)
         SaveAccepted(hWnd, true);
+}
+
+static void OnMouseMove(HWND hWnd)
+{
+    if (bDragging)
+        DragStep(hWnd);
+    OnAsideMouseMove(hWnd);
 }
 
 static void OnLeftButtonUp(HWND hWnd)
@@ -212,6 +230,7 @@ static void ShowProperties(HWND hWnd)
     }
     // The page adds and removes the icon as its box changes; a cancel restores only the record.
     SetTrayIcon(hWnd, Settings.bTaskTrayNoIcon ? FALSE : TRUE);
+    ApplyAsideOptions(hWnd);
     PlaceWindow(hWnd);
     bInProperty = 0;
     if (bExitAfterSheet)
@@ -234,6 +253,16 @@ static void OnEndSession(HWND hWnd, WPARAM wParam)
 {
     if (wParam)
         SaveAccepted(hWnd, false);
+}
+
+// The way back from the tray menu, kept at once as a drag is.
+static void ToggleClickThrough(HWND hWnd)
+{
+    if (bInProperty)
+        return;
+    Settings.bClickThrough = Settings.bClickThrough ? 0 : 1;
+    ApplyAsideOptions(hWnd);
+    SaveAccepted(hWnd, true);
 }
 
 static void ShowAbout(HWND hWnd)
@@ -260,6 +289,7 @@ static LRESULT OnCommand(HWND hWnd, WORD wId)
         return 1;
     case IDM_CALENDAR: PostMessageW(hWnd, WM_LBUTTONDBLCLK, 0, 0); return 1;
     case IDM_MONTHCALENDAR: ToggleMonthCalendar(hWnd); return 1;
+    case IDM_CLICKTHROUGH: ToggleClickThrough(hWnd); return 1;
     default: return 0;
     }
 }
@@ -291,6 +321,9 @@ static void OnWindowOptions(HWND hWnd, WPARAM wWhat)
         PlaceWindow(hWnd);
     if (wWhat & kWindowOptionTrayIcon)
         SetTrayIcon(hWnd, Settings.bTaskTrayNoIcon ? FALSE : TRUE);
+    // Hiding the icon may take stepping aside away with it.
+    if (wWhat & (kWindowOptionAside | kWindowOptionTrayIcon))
+        ApplyAsideOptions(hWnd);
 }
 
 static void OnTaskbarCreated(HWND hWnd)
@@ -315,10 +348,7 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND: return OnCommand(hWnd, LOWORD(wParam));
     case WM_TIMER: OnTimer(hWnd, wParam); return 0;
     case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), lParam); return 0;
-    case WM_MOUSEMOVE:
-        if (bDragging)
-            DragStep(hWnd);
-        return 0;
+    case WM_MOUSEMOVE: OnMouseMove(hWnd); return 0;
     case WM_LBUTTONDOWN: OnLeftButtonDown(hWnd, lParam); return 0;
     case WM_LBUTTONUP: OnLeftButtonUp(hWnd); return 0;
     case WM_LBUTTONDBLCLK: OnDoubleClick(hWnd); return 0;

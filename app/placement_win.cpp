@@ -154,6 +154,14 @@ void PlaceWindowOnNewLayout(HWND hWnd)
     PlaceWindow(hWnd);
 }
 
+PlaceRect WindowMonitorRect(HWND hWnd)
+{
+    RECT rc = {};
+    GetWindowRect(hWnd, &rc);
+    const MonitorLayout &layout = KnownLayout();
+    return layout.aMonitors[NearestMonitor(layout, ToPlaceRect(rc))].rcMonitor;
+}
+
 void DragStart(HWND hWnd, LPARAM lParam)
 {
     RECT rcWindow;

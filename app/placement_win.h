@@ -13,6 +13,9 @@ void PlaceWindow(HWND hWnd);
 // The monitors, a work area or the taskbar changed: they are read again and the window placed at once.
 void PlaceWindowOnNewLayout(HWND hWnd);
 
+// The whole rectangle of the monitor the window stands on, from the kept layout.
+PlaceRect WindowMonitorRect(HWND hWnd);
+
 // Every monitor with its work area, the primary first; one monitor of the screen's size if none is reported.
 MonitorLayout ReadMonitorLayout();
 // How placement reads the layout (kept until PlaceWindowOnNewLayout); a test puts another reader here.

@@ -5,6 +5,7 @@
 #include "base/appinfo_win.h"
 #include "base/appnames.h"
 #include "base/wide_win.h"
+#include "app/aside_win.h"
 #include "app/mainwnd_win.h"
 #include "app/placement_win.h"
 #include "app/tray_win.h"
@@ -108,6 +109,8 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow
 
     LoadSettings(hWnd);
     if (Settings.bTaskTrayNoIcon) SetTrayIcon(hWnd, FALSE);
+    // Layered before it shows: a layered window without its alpha shows nothing.
+    ApplyAsideOptions(hWnd);
 
     // Pulled in before it shows: a corner point of one monitor lies on the next, and a window off
     // every screen gets no paint to place it until the timer's.

@@ -18,6 +18,7 @@
 #define IDM_CHARA2             40007
 #define IDM_CALENDAR           40008
 #define IDM_MONTHCALENDAR      40010
+#define IDM_CLICKTHROUGH       40011
 
 // Property sheet, Window page (dialog 109)
 #define IDD_WINDOWPAGE         109
@@ -62,6 +63,16 @@
 #define IDC_HOLIDAYLAW         1040
 #define IDC_LUNARROKUYO        1041
 
+// Aside page (dialog 122): click-through, the fade under the pointer, stepping aside for full screen
+#define IDD_ASIDEPAGE          122
+#define IDC_CLICKTHROUGH       1050
+#define IDC_CTRLNOTE           1051
+#define IDC_FADEONHOVER        1052
+#define IDC_FADE_TRACK         1053
+#define IDC_FADE_VALUE         1054
+#define IDC_HIDEFULLSCREEN     1055
+#define IDC_HIDEFULLSCREEN_NOTE 1056
+
 // About box (dialog 118) and staff credits (dialog 119)
 #define IDD_ABOUT              118
 #define IDD_STAFF              119
@@ -75,4 +86,5 @@
 #define TRAY_ICON_ID           117
 #define TIMER_SECOND           1
 #define TIMER_BLINK            2
+#define TIMER_HOVER            3
 #define TIMER_STAFF            10

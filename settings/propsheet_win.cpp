@@ -10,6 +10,7 @@
 #include "base/wide_win.h"
 #include "base/dialog_place_win.h"
 #include "res/resource.h"
+#include "settings/asidepage_win.h"
 #include "settings/calendarpage_win.h"
 #include "settings/charapage_win.h"
 #include "settings/clockpage_win.h"
@@ -38,6 +39,7 @@ const PageEntry kPages[] = {
     {IDD_CLOCKPAGE, ClockPageProc},
     {IDD_CHARAPAGE, CharaPageProc},
     {IDD_CALENDARPAGE, CalendarPageProc},
+    {IDD_ASIDEPAGE, AsidePageProc},
 };
 constexpr int kPageCount = sizeof(kPages) / sizeof(kPages[0]);
 

@@ -59,6 +59,11 @@ const SettingField SettingFields[kSettingFieldCount] = {
     // is stored: the calendar as every Japanese calendar prints it, the fixed rules a click away.
     NUMBER(bHolidayLaw, 1, kMendReplace, 0, 1, 1, false),
     NUMBER(bLunarRokuyo, 1, kMendReplace, 0, 1, 1, false),
+    // Off unless a 1 is stored: a user who never chose them sees the gadget as it always was.
+    NUMBER(bClickThrough, 0, kMendReplace, 0, 1, 0, false),
+    // Never wholly see-through: the pointer has to find the gadget to bring it back.
+    NUMBER(nFadeOnHover, 0, kMendPercentOrOff, 10, 90, 0, false),
+    NUMBER(bHideFullScreen, 0, kMendReplace, 0, 1, 0, false),
 };
 
 #undef FLAG
@@ -109,6 +114,10 @@ int32_t MendValue(const SettingField &field, int32_t nValue)
         const int64_t n = (int64_t{nValue} - field.nLow) % nCount;
         return static_cast<int32_t>(field.nLow + (n < 0 ? n + nCount : n));
     }
+    case kMendPercentOrOff:
+        if (nValue <= 0 || nValue > 100)
+            return field.nReplacement;
+        return nValue < field.nLow ? field.nLow : nValue > field.nHigh ? field.nHigh : nValue;
     default: return nValue;
     }
 }
@@ -118,6 +127,13 @@ void MendSettings(SettingsRecord *pRec)
     for (const SettingField &field : SettingFields)
         if (field.kind != kSettingString)
             *SettingNumber(pRec, field) = MendValue(field, *SettingNumber(pRec, field));
+    KeepWayBack(pRec);
+}
+
+void KeepWayBack(SettingsRecord *pRec)
+{
+    if (pRec->bTaskTrayNoIcon && pRec->bHideFullScreen)
+        pRec->bHideFullScreen = 0;
 }
 
 static int32_t AddWrapped(int32_t value, int64_t delta)

@@ -40,6 +40,9 @@ struct SettingsRecord {
     int32_t nMinuteOld;
     int32_t bHolidayLaw;   // holidays by the law as it stands, not the fixed rules
     int32_t bLunarRokuyo;  // rokuyo from the lunisolar calendar, not the fixed formula
+    int32_t bClickThrough;    // clicks and the wheel pass through the gadget
+    int32_t nFadeOnHover;     // 0 off, else how see-through (10 to 90 %) it turns under the pointer
+    int32_t bHideFullScreen;  // hidden while a full-screen window is in front on its monitor
 };
 
 extern SettingsRecord Settings;
@@ -53,6 +56,7 @@ enum SettingMend {
     kMendClamp,    // the nearest end of nLow..nHigh
     kMendReplace,  // outside nLow..nHigh: nReplacement
     kMendWrap,     // the remainder into nLow..nHigh, keeping the in-turn order
+    kMendPercentOrOff,  // 1..100 to the nearest of nLow..nHigh; 0 and anything else nReplacement
 };
 
 struct SettingField {
@@ -71,7 +75,7 @@ struct SettingField {
 
 // The 28 of the record, then the options stored beside them.
 constexpr int kRecordFieldCount = 28;
-constexpr int kSettingFieldCount = 30;
+constexpr int kSettingFieldCount = 33;
 extern const SettingField SettingFields[kSettingFieldCount];
 
 // Registry location of the store, under the current user.
@@ -123,8 +127,11 @@ void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead);
 
 // Brings one loaded number or flag into its range; in-range values are untouched.
 int32_t MendValue(const SettingField &field, int32_t nValue);
-// Every number and flag of the record by its row's rule.
+// Every number and flag of the record by its row's rule, then KeepWayBack.
 void MendSettings(SettingsRecord *pRec);
+// A gadget hidden for a full-screen window can be reached only through its tray icon: without
+// the icon it does not hide.
+void KeepWayBack(SettingsRecord *pRec);
 
 // The page opened, closed or moved (the layout was before, at display scale nScaleBefore) or the
 // display scale changed: the stored origin moves so that the character panel keeps its place on

@@ -8,6 +8,7 @@
 constexpr UINT WM_WINDOWOPTIONS = WM_APP + 1;
 constexpr WPARAM kWindowOptionPlacement = 1;  // size, corner, page side
 constexpr WPARAM kWindowOptionTrayIcon = 2;   // bTaskTrayNoIcon
+constexpr WPARAM kWindowOptionAside = 4;      // click-through, the fade, stepping aside
 
 INT_PTR CALLBACK WindowPageProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "settings/settings.h"
 
@@ -98,6 +100,10 @@ TEST(MendSettings, OutOfRangeValuesComeIntoRangeAndNothingElseMoves)
         {&SettingsRecord::nWindowX, -500, -500},       {&SettingsRecord::bTopMost, 7, 1},
         {&SettingsRecord::bChara1, INT32_MIN, 1},      {&SettingsRecord::bStatus, 0, 0},
         {&SettingsRecord::bHolidayLaw, 2, 1},          {&SettingsRecord::bLunarRokuyo, 0, 0},
+        {&SettingsRecord::nFadeOnHover, 5, 10},        {&SettingsRecord::nFadeOnHover, 95, 90},
+        {&SettingsRecord::nFadeOnHover, 100, 90},      {&SettingsRecord::nFadeOnHover, 101, 0},
+        {&SettingsRecord::nFadeOnHover, -1, 0},        {&SettingsRecord::nFadeOnHover, 10, 10},
+        {&SettingsRecord::bClickThrough, 2, 0},        {&SettingsRecord::bHideFullScreen, -1, 0},
     };
     for (const Case &c : cases) {
         SettingsRecord rec;
@@ -107,6 +113,18 @@ TEST(MendSettings, OutOfRangeValuesComeIntoRangeAndNothingElseMoves)
         expected.*c.field = c.expected;
         MendSettings(&rec);
         EXPECT_EQ(std::memcmp(&rec, &expected, sizeof(rec)), 0) << "stored " << c.stored;
+    }
+}
+
+// Hidden for a full-screen window, a gadget without its tray icon could not be reached.
+TEST(MendSettings, NoStepAsideWithoutTheTrayIcon)
+{
+    for (const auto &[bNoIcon, bHide, bHideAfter] : {std::tuple(1, 1, 0), std::tuple(0, 1, 1), std::tuple(1, 0, 0)}) {
+        SettingsRecord rec;
+        SetDefaultSettings(&rec);
+        rec.bTaskTrayNoIcon = bNoIcon, rec.bHideFullScreen = bHide;
+        MendSettings(&rec);
+        EXPECT_EQ(std::pair(rec.bTaskTrayNoIcon, rec.bHideFullScreen), std::pair(bNoIcon, bHideAfter));
     }
 }
 

@@ -259,6 +259,8 @@ TEST_F(RegistryStore, AFullSizeStringWithoutItsNulLoadsCutAfterItsLastWholeChara
 TEST_F(RegistryStore, ASaveKilledAnywhereLoadsAllOldOrAllNew)
 {
     SettingsRecord old = Defaults(), fresh = Defaults();
+    // Stepping aside in the old record, so the fresh one, which hides the tray icon, does not.
+    old.bHideFullScreen = 1;
     for (const SettingField &field : SettingFields) {
         if (field.kind == kSettingString)
             lstrcpyA(SettingString(&fresh, field), field.pszName);

@@ -23,26 +23,30 @@ protected:
             GetWindowRect(hWndMenu, &rcMenu);
             HMENU hMenu = reinterpret_cast<HMENU>(SendMessageA(hWndMenu, MN_GETHMENU, 0, 0));
             nChecked = (GetMenuState(hMenu, IDM_CALENDAR, MF_BYCOMMAND) & MF_CHECKED) != 0;
+            nThroughChecked = (GetMenuState(hMenu, IDM_CLICKTHROUGH, MF_BYCOMMAND) & MF_CHECKED) != 0;
             EndMenu();
         });
     }
     void TearDown() override { wintest::DestroyMainWindow(hWnd); }
 
     HWND hWnd = nullptr;
-    int nOpenings = 0, nChecked = -1;
+    int nOpenings = 0, nChecked = -1, nThroughChecked = -1;
     RECT rcMenu = {};
 };
 
-// The page alternates, so the check mark must follow it both ways; each opening moves the point.
-TEST_F(ContextMenuTest, EveryOpeningIsAtThePointCheckedWhileThePageShowsAndLeavesNoMenu)
+// The page and click-through alternate out of step, so each check mark must follow its own flag
+// both ways; each opening moves the point.
+TEST_F(ContextMenuTest, EveryOpeningIsAtThePointCheckedWhileThePageShowsOrClicksPassAndLeavesNoMenu)
 {
     TrackContextMenu(hWnd, {400, 300});
     const int before = wintest::MenuCapacity();
     ASSERT_GT(before, 1000);
     for (int i = 0; i < 100; ++i) {
         Settings.bStatus = i % 2;
+        Settings.bClickThrough = i / 2 % 2;
         TrackContextMenu(hWnd, {400 + i, 300 + i});
-        ASSERT_EQ(std::tuple(rcMenu.left, rcMenu.top, nChecked), std::tuple(400L + i, 300L + i, i % 2));
+        ASSERT_EQ(std::tuple(rcMenu.left, rcMenu.top, nChecked, nThroughChecked),
+                  std::tuple(400L + i, 300L + i, i % 2, i / 2 % 2));
     }
     EXPECT_EQ(wintest::MenuCapacity(), before);
 }
