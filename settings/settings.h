@@ -40,6 +40,11 @@ struct SettingsRecord {
     int32_t nMinuteOld;
     int32_t bHolidayLaw;   // holidays by the law as it stands, not the fixed rules
     int32_t bLunarRokuyo;  // rokuyo from the lunisolar calendar, not the fixed formula
+    int32_t nQuietFrom;      // no time signal from this hour's start
+    int32_t nQuietTo;        // up to this hour's start; equal hours: none kept quiet
+    int32_t bQuietDaysOff;   // no time signal on the days the page shows in red or blue
+    int32_t bStrikeHours;    // the hour's signal sounds as many times as the hour
+    int32_t bSignalBalloon;  // the character says the time in a balloon with each signal
 };
 
 extern SettingsRecord Settings;
@@ -71,7 +76,7 @@ struct SettingField {
 
 // The 28 of the record, then the options stored beside them.
 constexpr int kRecordFieldCount = 28;
-constexpr int kSettingFieldCount = 30;
+constexpr int kSettingFieldCount = 35;
 extern const SettingField SettingFields[kSettingFieldCount];
 
 // Registry location of the store, under the current user.
@@ -123,7 +128,8 @@ void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead);
 
 // Brings one loaded number or flag into its range; in-range values are untouched.
 int32_t MendValue(const SettingField &field, int32_t nValue);
-// Every number and flag of the record by its row's rule.
+// Every number and flag of the record by its row's rule, then the rules across fields: quiet hours
+// with either end outside 0..23 become none (both 0).
 void MendSettings(SettingsRecord *pRec);
 
 // The page opened, closed or moved (the layout was before, at display scale nScaleBefore) or the

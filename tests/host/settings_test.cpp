@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "settings/settings.h"
 
@@ -98,6 +99,7 @@ TEST(MendSettings, OutOfRangeValuesComeIntoRangeAndNothingElseMoves)
         {&SettingsRecord::nWindowX, -500, -500},       {&SettingsRecord::bTopMost, 7, 1},
         {&SettingsRecord::bChara1, INT32_MIN, 1},      {&SettingsRecord::bStatus, 0, 0},
         {&SettingsRecord::bHolidayLaw, 2, 1},          {&SettingsRecord::bLunarRokuyo, 0, 0},
+        {&SettingsRecord::bStrikeHours, 2, 0},         {&SettingsRecord::bSignalBalloon, 1, 1},
     };
     for (const Case &c : cases) {
         SettingsRecord rec;
@@ -107,6 +109,21 @@ TEST(MendSettings, OutOfRangeValuesComeIntoRangeAndNothingElseMoves)
         expected.*c.field = c.expected;
         MendSettings(&rec);
         EXPECT_EQ(std::memcmp(&rec, &expected, sizeof(rec)), 0) << "stored " << c.stored;
+    }
+}
+
+// 22 to 99 must not become 22 to 0: an end out of range is no quiet hours at all.
+TEST(MendSettings, QuietHoursWithEitherEndOutOfRangeBecomeNone)
+{
+    const struct { int32_t from, to, fromAfter, toAfter; } cases[] = {
+        {22, 7, 22, 7}, {0, 23, 0, 23}, {22, 24, 0, 0}, {-1, 7, 0, 0}, {INT32_MIN, INT32_MAX, 0, 0},
+    };
+    for (const auto &c : cases) {
+        SettingsRecord rec;
+        SetDefaultSettings(&rec);
+        rec.nQuietFrom = c.from, rec.nQuietTo = c.to;
+        MendSettings(&rec);
+        EXPECT_EQ(std::pair(rec.nQuietFrom, rec.nQuietTo), std::pair(c.fromAfter, c.toAfter)) << c.from << "-" << c.to;
     }
 }
 
