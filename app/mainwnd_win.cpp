@@ -14,6 +14,7 @@
 #include "base/dpi_win.h"
 #include "chime/chime_win.h"
 #include "chime/random.h"
+#include "chime/strike_win.h"
 #include "render/canvas_win.h"
 #include "render/paint_win.h"
 #include "res/resource.h"
@@ -54,6 +55,7 @@ static void OnDestroy(HWND hWnd)
     if (uTimer2 != 0)
         KillTimer(hWnd, uTimer2);
     SetTrayIcon(hWnd, FALSE);
+    StopStrikes();
     ReleaseCanvas();
     // A window refused at creation dies before anything was loaded: nothing to keep.
     if (bSettingsLoaded)

@@ -13,6 +13,7 @@
 #include "settings/charapage_win.h"
 #include "settings/clockpage_win.h"
 #include "settings/propsheet.h"
+#include "settings/signalpage_win.h"
 #include "settings/state.h"
 #include "settings/windowpage_win.h"
 
@@ -37,6 +38,7 @@ const PageEntry kPages[] = {
     {IDD_CLOCKPAGE, ClockPageProc},
     {IDD_CHARAPAGE, CharaPageProc},
     {IDD_CALENDARPAGE, CalendarPageProc},
+    {IDD_SIGNALPAGE, SignalPageProc},
 };
 constexpr int kPageCount = sizeof(kPages) / sizeof(kPages[0]);
 
