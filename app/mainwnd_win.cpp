@@ -17,6 +17,7 @@
 #include "base/wide_win.h"
 #include "chime/chime_win.h"
 #include "chime/random.h"
+#include "chime/strike_win.h"
 #include "render/canvas_win.h"
 #include "render/paint_win.h"
 #include "res/resource.h"
@@ -58,6 +59,7 @@ static void OnDestroy(HWND hWnd)
         KillTimer(hWnd, uTimer2);
     SetTrayIcon(hWnd, FALSE);
     EndMonthCalendar();
+    StopStrikes();
     ReleaseCanvas();
     // A window refused at creation dies before anything was loaded: nothing to keep.
     if (bSettingsLoaded)

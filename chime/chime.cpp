@@ -1,6 +1,10 @@
 // Time-signal and rotation decisions over plain integers and the settings record.
 #include "chime/chime.h"
 
+#include "calendar/holiday.h"
+#include "calendar/holidaylaw.h"
+#include "chime/signal_rules.h"
+
 namespace {
 
 // Index 12 changes on the first check of a new day, when the hour goes down.
@@ -54,14 +58,35 @@ int32_t NextCharacter(const SettingsRecord &rec, int (*pfnRandom)())
 TimeSignalDecision DecideTimeSignal(int nHour, int nMinute, const SettingsRecord &rec, int bChimeReady,
                                     int (*pfnRandom)())
 {
-    TimeSignalDecision decision = {kNoSignal, rec.nDrawChara};
+    TimeSignalDecision decision = {kNoSignal, rec.nDrawChara, 0};
     if (bChimeReady) {
         if (rec.bAlarm && nHour != rec.nHourOld)
             decision.sound = kHourSignal;
         else if (rec.bAlarm30 && nMinute / 30 != rec.nMinuteOld / 30)
             decision.sound = kHalfHourSignal;
     }
+    decision.nStrikes = decision.sound == kNoSignal ? 0 : 1;
     if (IsRotationDue(rec.nChangeTiming, nHour, nMinute, rec.nHourOld, rec.nMinuteOld))
         decision.nDrawChara = NextCharacter(rec, pfnRandom);
+    return decision;
+}
+
+bool IsDayOff(int32_t bHolidayLaw, const SignalDate &date)
+{
+    // The page's own colour rule, so the days kept quiet are always the days it marks.
+    return ChooseDayColor(bHolidayLaw, date.nYear, date.nMonth, date.nDay, date.nWeekday) != kDayColorBlack;
+}
+
+TimeSignalDecision ApplySignalOptions(TimeSignalDecision decision, const SettingsRecord &rec, const SignalDate &date,
+                                      int nHour)
+{
+    if (decision.sound == kNoSignal)
+        return decision;
+    if (IsQuietHour(rec.nQuietFrom, rec.nQuietTo, nHour) || (rec.bQuietDaysOff && IsDayOff(rec.bHolidayLaw, date))) {
+        decision.sound = kNoSignal;
+        decision.nStrikes = 0;
+    } else if (decision.sound == kHourSignal && rec.bStrikeHours) {
+        decision.nStrikes = StrikeCount(nHour);
+    }
     return decision;
 }

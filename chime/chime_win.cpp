@@ -6,8 +6,10 @@
 
 #include "base/appinfo_win.h"
 #include "base/wide_win.h"
+#include "chime/balloon_win.h"
 #include "chime/chime.h"
 #include "chime/random.h"
+#include "chime/strike_win.h"
 #include "chime/wave.h"
 #include "res/resource.h"
 #include "settings/settings.h"
@@ -69,11 +71,15 @@ int PlayTimeSignal(const char *pszSound)
 
 void CheckTimeSignal(const SYSTEMTIME &st)
 {
-    const TimeSignalDecision decision = DecideTimeSignal(st.wHour, st.wMinute, Settings, bChimeReady, NextRandom);
-    if (decision.sound == kHourSignal)
-        PlayTimeSignal(Settings.szWave);
-    else if (decision.sound == kHalfHourSignal)
-        PlayTimeSignal(Settings.szWave30);
+    const SignalDate date = {st.wYear, st.wMonth, st.wDay, st.wDayOfWeek};
+    const TimeSignalDecision decision = ApplySignalOptions(
+        DecideTimeSignal(st.wHour, st.wMinute, Settings, bChimeReady, NextRandom), Settings, date, st.wHour);
+    if (decision.sound != kNoSignal) {
+        SoundTimeSignal(decision.sound == kHourSignal ? Settings.szWave : Settings.szWave30, decision.nStrikes);
+        // Shown whether the sound started or the beep stood in.
+        if (Settings.bSignalBalloon)
+            ShowTimeBalloon(AppInfo.hWnd, st.wHour, st.wMinute);
+    }
     bChimeReady = 1;
     Settings.nDrawChara = decision.nDrawChara;
     Settings.nHourOld = st.wHour;

@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-// Sounds the hour or half hour of st, the paint's one reading of the local time,
-// rotates the character and remembers the hour and minute for the next check.
+// Sounds the hour or half hour of st, the paint's one reading of the local time, as the options
+// shape it (quiet hours, days off, strikes, the balloon), rotates the character and remembers the
+// hour and minute for the next check.
 void CheckTimeSignal(const SYSTEMTIME &st);
 
 // Plays a sound name asynchronously: an empty name plays Vespin's own chime, a file only when its

@@ -110,9 +110,10 @@ target_link_options(vespin_e2e PRIVATE ${test_checks})
 target_link_libraries(vespin_e2e PRIVATE ${tested_core} gtest ${win_libraries})
 target_precompile_headers(vespin_e2e REUSE_FROM vespin_wintests)
 add_dependencies(vespin_e2e vespin)
-# The gadget at 192 DPI runs only in a prefix at that scale.
+# The gadget at 192 DPI runs only in a prefix at that scale, the time signal only with the clock set.
 set(scale_test DisplayScaleAt192Dpi.*)
-gtest_discover_tests(vespin_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_FILTER -${scale_test}
+set(clock_test ClockShifted.*)
+gtest_discover_tests(vespin_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_FILTER -${scale_test}:${clock_test}
                      PROPERTIES RUN_SERIAL TRUE LABELS "wine;e2e")
 add_test(NAME DisplayScaleAt192Dpi
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-dpi-run.sh 192 $<TARGET_FILE:vespin_e2e> --gtest_filter=${scale_test})
@@ -124,3 +125,8 @@ add_test(NAME SheetAndAboutInEnglishLocale
                  --gtest_filter=Properties.*:DialogPlacement.*)
 set_tests_properties(SheetAndAboutInEnglishLocale PROPERTIES RUN_SERIAL TRUE LABELS "wine;e2e"
                      ENVIRONMENT VESPIN_EXPECT_ACP=1252)
+add_test(NAME TimeSignalAtThreeOClock
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-clock-run.sh "2024-06-05 14:59:57" $<TARGET_FILE:vespin_e2e>
+                 --gtest_filter=${clock_test})
+set_tests_properties(TimeSignalAtThreeOClock PROPERTIES RUN_SERIAL TRUE LABELS "wine;e2e"
+                     ENVIRONMENT VESPIN_SOUND_LOG=${CMAKE_BINARY_DIR}/clock-sounds.log)

@@ -72,6 +72,13 @@
 #define IDC_FADE_VALUE         1054
 #define IDC_HIDEFULLSCREEN     1055
 #define IDC_HIDEFULLSCREEN_NOTE 1056
+// Time signal page (dialog 123)
+#define IDD_SIGNALPAGE         123
+#define IDC_QUIETFROM          1060
+#define IDC_QUIETTO            1061
+#define IDC_QUIETDAYSOFF       1062
+#define IDC_STRIKEHOURS        1063
+#define IDC_SIGNALBALLOON      1064
 
 // About box (dialog 118) and staff credits (dialog 119)
 #define IDD_ABOUT              118

@@ -15,6 +15,7 @@
 #include "settings/charapage_win.h"
 #include "settings/clockpage_win.h"
 #include "settings/propsheet.h"
+#include "settings/signalpage_win.h"
 #include "settings/state.h"
 #include "settings/windowpage_win.h"
 
@@ -39,6 +40,7 @@ const PageEntry kPages[] = {
     {IDD_CLOCKPAGE, ClockPageProc},
     {IDD_CHARAPAGE, CharaPageProc},
     {IDD_CALENDARPAGE, CalendarPageProc},
+    {IDD_SIGNALPAGE, SignalPageProc},
     {IDD_ASIDEPAGE, AsidePageProc},
 };
 constexpr int kPageCount = sizeof(kPages) / sizeof(kPages[0]);

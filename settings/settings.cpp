@@ -64,6 +64,14 @@ const SettingField SettingFields[kSettingFieldCount] = {
     // Never wholly see-through: the pointer has to find the gadget to bring it back.
     NUMBER(nFadeOnHover, 0, kMendPercentOrOff, 10, 90, 0, false),
     NUMBER(bHideFullScreen, 0, kMendReplace, 0, 1, 0, false),
+    // The time signal's options, all off by default (0 to 0 is no quiet hours). One end of the quiet
+    // hours cannot be mended alone: 22 to 99 made 22 to 0 would silence hours nobody chose, so
+    // MendSettings mends the pair.
+    NUMBER(nQuietFrom, 0, kMendNone, 0, 23, 0, false),
+    NUMBER(nQuietTo, 0, kMendNone, 0, 23, 0, false),
+    NUMBER(bQuietDaysOff, 0, kMendReplace, 0, 1, 0, false),
+    NUMBER(bStrikeHours, 0, kMendReplace, 0, 1, 0, false),
+    NUMBER(bSignalBalloon, 0, kMendReplace, 0, 1, 0, false),
 };
 
 #undef FLAG
@@ -127,6 +135,9 @@ void MendSettings(SettingsRecord *pRec)
     for (const SettingField &field : SettingFields)
         if (field.kind != kSettingString)
             *SettingNumber(pRec, field) = MendValue(field, *SettingNumber(pRec, field));
+    const auto IsHour = [](int32_t n) { return n >= 0 && n <= 23; };
+    if (!IsHour(pRec->nQuietFrom) || !IsHour(pRec->nQuietTo))
+        pRec->nQuietFrom = pRec->nQuietTo = 0;
     KeepWayBack(pRec);
 }
 

@@ -43,6 +43,11 @@ struct SettingsRecord {
     int32_t bClickThrough;    // clicks and the wheel pass through the gadget
     int32_t nFadeOnHover;     // 0 off, else how see-through (10 to 90 %) it turns under the pointer
     int32_t bHideFullScreen;  // hidden while a full-screen window is in front on its monitor
+    int32_t nQuietFrom;      // no time signal from this hour's start
+    int32_t nQuietTo;        // up to this hour's start; equal hours: none kept quiet
+    int32_t bQuietDaysOff;   // no time signal on the days the page shows in red or blue
+    int32_t bStrikeHours;    // the hour's signal sounds as many times as the hour
+    int32_t bSignalBalloon;  // the character says the time in a balloon with each signal
 };
 
 extern SettingsRecord Settings;
@@ -75,7 +80,7 @@ struct SettingField {
 
 // The 28 of the record, then the options stored beside them.
 constexpr int kRecordFieldCount = 28;
-constexpr int kSettingFieldCount = 33;
+constexpr int kSettingFieldCount = 38;
 extern const SettingField SettingFields[kSettingFieldCount];
 
 // Registry location of the store, under the current user.
@@ -127,7 +132,8 @@ void TerminateStoredString(char *pszBuffer, size_t cbBuffer, size_t cbRead);
 
 // Brings one loaded number or flag into its range; in-range values are untouched.
 int32_t MendValue(const SettingField &field, int32_t nValue);
-// Every number and flag of the record by its row's rule, then KeepWayBack.
+// Every number and flag of the record by its row's rule, then the rules across fields: quiet hours
+// with either end outside 0..23 become none (both 0), and KeepWayBack.
 void MendSettings(SettingsRecord *pRec);
 // A gadget hidden for a full-screen window can be reached only through its tray icon: without
 // the icon it does not hide.

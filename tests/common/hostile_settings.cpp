@@ -25,6 +25,7 @@ std::string RangeProblem(const char *pszName, int32_t value)
         {"nDrawChara", 0, 2},      {"nWindowPos", 0, 4},      {"nCalendarPos", 0, 3}, {"nTransparentCal", 0, 100},
         {"nChangeTiming", 0, 13},  {"nTransparent", 0, 100},  {"nHourOld", 0, 23},    {"nMinuteOld", 0, 59},
         {"nFadeOnHover", 0, 90},
+        {"nQuietFrom", 0, 23},     {"nQuietTo", 0, 23},
     };
     int32_t low = 0, high = 1;
     bool bRanged = pszName[0] == 'b';

@@ -46,8 +46,9 @@ TEST(Properties, PreviewLiveCancelRestoresOkSavesExitAndLogOffKeepTheRecordFromB
     EXPECT_EQ(GetWindowLongA(hSheet, GWL_EXSTYLE) & WS_EX_CONTEXTHELP, 0);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(hSheet, IDOK)) && IsWindowVisible(GetDlgItem(hSheet, IDCANCEL)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(hSheet, 0x3021)) || IsWindowVisible(GetDlgItem(hSheet, IDHELP)));
-    EXPECT_EQ(SendDlgItemMessageA(hSheet, 0x3020, TCM_GETITEMCOUNT, 0, 0), 5);
-    for (const auto &[index, text] : {std::pair(4, "控えめ"), std::pair(3, "カレンダー"), std::pair(2, "キャラ"), std::pair(1, "時計"), std::pair(0, "ウィンドウ")})
+    EXPECT_EQ(SendDlgItemMessageA(hSheet, 0x3020, TCM_GETITEMCOUNT, 0, 0), 6);
+    for (const auto &[index, text] : {std::pair(5, "控えめ"), std::pair(4, "時報"), std::pair(3, "カレンダー"),
+                                      std::pair(2, "キャラ"), std::pair(1, "時計"), std::pair(0, "ウィンドウ")})
         EXPECT_EQ(e2e::WindowText(e2e::ShowPage(hSheet, index).hWnd), text);
     e2e::Page page = e2e::ShowPage(hSheet, 0);
     EXPECT_EQ(e2e::WindowText(page.Item(IDC_TOPMOST)), "ウィンドウは常に手前に表示する(&T)");

@@ -4,6 +4,7 @@
 #include "chime/chime.h"
 #include "chime/random.h"
 
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -59,7 +60,42 @@ TEST(TimeSignal, SoundsOnTheHourOrHalfHourAndRotatesWhenTheIntervalIsCrossed)
         rec.nHourOld = c.hourOld, rec.nMinuteOld = c.minuteOld;
         const TimeSignalDecision d = DecideTimeSignal(c.hour, c.minute, rec, c.ready, nullptr);
         EXPECT_EQ(d.sound, c.sound) << c.what;
+        EXPECT_EQ(d.nStrikes, c.sound == kNoSignal ? 0 : 1) << c.what;
         EXPECT_EQ(d.nDrawChara, c.rotated ? 1 : 0) << c.what;
+    }
+}
+
+// Over a due signal: quiet hours and days off (the days the page shows in red or blue, by the rules
+// it is coloured by) silence it and leave the rotation as decided; striking counts the hour.
+TEST(TimeSignal, OptionsSilenceTheSignalOnQuietHoursAndDaysOffAndStrikeTheHour)
+{
+    constexpr SignalDate kWednesday = {2024, 6, 5, 3}, kSaturday = {2024, 6, 8, 6}, kSunday = {2024, 6, 9, 0};
+    // Coming of Age Day: by the law the second Monday, by the fixed rules 15 January.
+    constexpr SignalDate kJan8 = {2024, 1, 8, 1}, kJan15 = {2024, 1, 15, 1}, kSubstitute = {2024, 5, 6, 1};
+    constexpr TimeSignalSound H = kHourSignal, HH = kHalfHourSignal, N = kNoSignal;
+    struct Case { const char *what; TimeSignalSound due; int hour; SignalDate date;
+                  int32_t from, to, daysOff, law, strike; TimeSignalSound sound; int strikes; } cases[] = {
+        {"all off: as decided", H, 15, kSaturday, 0, 0, 0, 1, 0, H, 1},
+        {"quiet over midnight", H, 23, kWednesday, 22, 7, 0, 1, 1, N, 0},
+        {"the quiet hours' end sounds", H, 7, kWednesday, 22, 7, 0, 1, 0, H, 1},
+        {"struck: 15:00 three times", H, 15, kWednesday, 22, 7, 0, 1, 1, H, 3},
+        {"struck: midnight twelve times", H, 0, kWednesday, 1, 7, 0, 1, 1, H, 12},
+        {"the half hour is never struck", HH, 15, kWednesday, 0, 0, 0, 1, 1, HH, 1},
+        {"a Saturday", H, 15, kSaturday, 0, 0, 1, 1, 1, N, 0},
+        {"a Sunday, the half hour", HH, 15, kSunday, 0, 0, 1, 0, 0, N, 0},
+        {"8 January by the law", H, 15, kJan8, 0, 0, 1, 1, 0, N, 0},
+        {"8 January by the fixed rules", H, 15, kJan8, 0, 0, 1, 0, 0, H, 1},
+        {"15 January by the law", H, 15, kJan15, 0, 0, 1, 1, 0, H, 1},
+        {"15 January by the fixed rules", H, 15, kJan15, 0, 0, 1, 0, 0, N, 0},
+        {"a substitute holiday by the law", H, 15, kSubstitute, 0, 0, 1, 1, 0, N, 0},
+    };
+    for (const Case &c : cases) {
+        SettingsRecord rec;
+        SetDefaultSettings(&rec);
+        rec.nQuietFrom = c.from, rec.nQuietTo = c.to, rec.bQuietDaysOff = c.daysOff, rec.bHolidayLaw = c.law;
+        rec.bStrikeHours = c.strike;
+        const TimeSignalDecision d = ApplySignalOptions({c.due, 2, c.due == N ? 0 : 1}, rec, c.date, c.hour);
+        EXPECT_EQ(std::tuple(d.sound, d.nStrikes, d.nDrawChara), std::tuple(c.sound, c.strikes, 2)) << c.what;
     }
 }
 

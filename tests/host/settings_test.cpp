@@ -104,6 +104,7 @@ TEST(MendSettings, OutOfRangeValuesComeIntoRangeAndNothingElseMoves)
         {&SettingsRecord::nFadeOnHover, 100, 90},      {&SettingsRecord::nFadeOnHover, 101, 0},
         {&SettingsRecord::nFadeOnHover, -1, 0},        {&SettingsRecord::nFadeOnHover, 10, 10},
         {&SettingsRecord::bClickThrough, 2, 0},        {&SettingsRecord::bHideFullScreen, -1, 0},
+        {&SettingsRecord::bStrikeHours, 2, 0},         {&SettingsRecord::bSignalBalloon, 1, 1},
     };
     for (const Case &c : cases) {
         SettingsRecord rec;
@@ -116,15 +117,21 @@ TEST(MendSettings, OutOfRangeValuesComeIntoRangeAndNothingElseMoves)
     }
 }
 
-// Hidden for a full-screen window, a gadget without its tray icon could not be reached.
-TEST(MendSettings, NoStepAsideWithoutTheTrayIcon)
+// Rules across fields: quiet hours with an end out of range are none (22 to 99 must not become
+// 22 to 0), and hidden for a full-screen window a gadget without its tray icon could not be reached.
+TEST(MendSettings, TheRulesAcrossFieldsQuietHoursAndTheWayBack)
 {
-    for (const auto &[bNoIcon, bHide, bHideAfter] : {std::tuple(1, 1, 0), std::tuple(0, 1, 1), std::tuple(1, 0, 0)}) {
+    const struct { int32_t from, to, bNoIcon, bHide, fromAfter, toAfter, bHideAfter; } cases[] = {
+        {22, 7, 0, 0, 22, 7, 0},  {0, 23, 0, 0, 0, 23, 0},  {22, 24, 0, 0, 0, 0, 0}, {-1, 7, 0, 0, 0, 0, 0},
+        {INT32_MIN, INT32_MAX, 0, 0, 0, 0, 0},              {0, 0, 1, 1, 0, 0, 0},   {0, 0, 0, 1, 0, 0, 1},
+    };
+    for (const auto &c : cases) {
         SettingsRecord rec;
         SetDefaultSettings(&rec);
-        rec.bTaskTrayNoIcon = bNoIcon, rec.bHideFullScreen = bHide;
+        rec.nQuietFrom = c.from, rec.nQuietTo = c.to, rec.bTaskTrayNoIcon = c.bNoIcon, rec.bHideFullScreen = c.bHide;
         MendSettings(&rec);
-        EXPECT_EQ(std::pair(rec.bTaskTrayNoIcon, rec.bHideFullScreen), std::pair(bNoIcon, bHideAfter));
+        EXPECT_EQ(std::tuple(rec.nQuietFrom, rec.nQuietTo, rec.bHideFullScreen),
+                  std::tuple(c.fromAfter, c.toAfter, c.bHideAfter)) << &c - cases;
     }
 }
 

@@ -71,7 +71,7 @@ TEST_F(PropertySheetTest, EveryControlOfEveryPageLiesInsideThePageArea)
             }
         }
     }));
-    EXPECT_EQ(nPages, 5);
+    EXPECT_EQ(nPages, 6);
     EXPECT_EQ(outside, std::vector<std::string>{}) << "the page area ends at right " << rcArea.right << ", bottom "
                                                    << rcArea.bottom;
 }
