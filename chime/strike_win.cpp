@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "base/appinfo_win.h"
-#include "chime/chime_win.h"
+#include "chime/sound_win.h"
 #include "chime/signal_rules.h"
 #include "chime/wave.h"
 #include "res/resource.h"

@@ -2,6 +2,7 @@
 // and that it remembers the time and rotates.
 #include "base/wide_win.h"
 #include "chime/chime_win.h"
+#include "chime/sound_win.h"
 #include "tests/win/render_fixture.h"
 
 #include <mmsystem.h>

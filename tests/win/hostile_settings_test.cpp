@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "app/mainwnd.h"
-#include "chime/chime_win.h"
+#include "chime/sound_win.h"
 #include "settings/registry_win.h"
 #include "tests/common/hostile_settings.h"
 #include "tests/win/render_fixture.h"

@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "base/clock_win.h"
-#include "chime/chime_win.h"
+#include "chime/sound_win.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/state.h"

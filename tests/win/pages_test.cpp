@@ -9,6 +9,7 @@
 
 #include "base/wide_win.h"
 #include "chime/chime_win.h"
+#include "chime/sound_win.h"
 #include "tests/win/render_fixture.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include "base/wide_win.h"
 #include "chime/balloon_win.h"
 #include "chime/chime_win.h"
+#include "chime/sound_win.h"
 #include "chime/strike_win.h"
 #include "tests/win/render_fixture.h"
 

@@ -18,7 +18,7 @@
 #include "base/appinfo_win.h"
 #include "base/appnames.h"
 #include "base/clock_win.h"
-#include "chime/chime_win.h"
+#include "chime/sound_win.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/state.h"
