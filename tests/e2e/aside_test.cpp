@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <string>
 #include <utility>
 
 #include "res/resource.h"
@@ -28,18 +27,6 @@ DWORD Stored(const char *pszName)
     DWORD dw = 0xDEAD;
     e2e::ReadDword(pszName, &dw);
     return dw;
-}
-
-// X's own pointer, buttons and keys, as a hand gives them; Wine starts xdotool but cannot wait for it.
-void Xdotool(const char *pszArgs)
-{
-    std::string cmd = std::string("Z:\\usr\\bin\\xdotool ") + pszArgs;
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
 }
 
 void PressKey(BYTE vk)
@@ -72,7 +59,7 @@ protected:
     void TearDown() override
     {
         keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-        Xdotool("keyup ctrl");
+        e2e::Xdotool("keyup ctrl");
         e2e::DeleteSettingsKey();
     }
 };
@@ -95,7 +82,7 @@ TEST_F(Aside, ClicksPassThroughAndTheTrayMenuAndCtrlAreTheWaysBack)
     RegisterClassA(&wc);
     HWND hBelow = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 250, 150, 340, 260, nullptr,
                                   nullptr, wc.hInstance, nullptr);
-    Xdotool("mousemove 420 280 click 1");
+    ASSERT_TRUE(e2e::Xdotool("mousemove 420 280 click 1"));
     EXPECT_TRUE(e2e::WaitFor([] {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
@@ -104,13 +91,13 @@ TEST_F(Aside, ClicksPassThroughAndTheTrayMenuAndCtrlAreTheWaysBack)
     })) << "the click went to the gadget";
     DestroyWindow(hBelow);
 
-    Xdotool("keydown ctrl");
+    e2e::Xdotool("keydown ctrl");
     ASSERT_TRUE(e2e::WaitFor([&] { return ExStyle(app.hWnd) == WS_EX_LAYERED; }));
-    Xdotool("mousedown 1 sleep 0.2 mousemove 520 330 sleep 0.2 mousemove 620 380 sleep 0.3 mouseup 1");
+    e2e::Xdotool("mousedown 1 sleep 0.2 mousemove 520 330 sleep 0.2 mousemove 620 380 sleep 0.3 mouseup 1");
     EXPECT_TRUE(e2e::WaitFor([] { return Stored("nWindowX") == 500 && Stored("nWindowY") == 300; }));
-    Xdotool("click 3");
+    e2e::Xdotool("click 3");
     ASSERT_NE(e2e::WaitForOwnWindow(app, "#32768", nullptr), nullptr);
-    Xdotool("keyup ctrl");
+    e2e::Xdotool("keyup ctrl");
     e2e::WaitFor([] { return GetAsyncKeyState(VK_CONTROL) >= 0; });
     PressKey('T');
     EXPECT_TRUE(e2e::WaitFor([] { return Stored("bClickThrough") == 0; }));

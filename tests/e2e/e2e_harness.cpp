@@ -139,6 +139,19 @@ int Vespin::WaitExit(DWORD timeoutMs)
     return static_cast<int>(code);
 }
 
+bool Xdotool(const char *pszArgs)
+{
+    std::string cmd = std::string("Z:\\usr\\bin\\xdotool ") + pszArgs;
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return true;
+}
+
 void DoubleClickAt(int x, int y)
 {
     // Absolute input is in 1/65536 of the screen, scaled back with truncation: round up.

@@ -58,6 +58,10 @@ std::string ExePath(const char *pszName);
 // Moves the mouse to a screen point and clicks the left button twice, as hardware input.
 void DoubleClickAt(int x, int y);
 
+// X's own pointer, buttons and keys, as a hand gives them: xdotool with these arguments, started
+// and not waited for (Wine cannot wait for a Linux program).
+bool Xdotool(const char *pszArgs);
+
 // A visible top-level window of app's process with this class and title (null: any title),
 // waited for; null if none came.
 HWND WaitForOwnWindow(const Vespin &app, const char *pszClass, const char *pszTitle);

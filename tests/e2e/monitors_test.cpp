@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <array>
-#include <string>
 #include <vector>
 
 #include "tests/e2e/e2e_harness.h"
@@ -77,15 +76,9 @@ TEST_F(TwoMonitors, RealDragCarriesTheWindowOntoTheSecondAndHoldsItWhollyThere)
     e2e::WriteDword("nWindowY", 200);
     e2e::Vespin app;
     ASSERT_TRUE(app.Start());
-    std::string cmd = "Z:\\usr\\bin\\xdotool mousemove 330 240 sleep 0.3 mousedown 1 sleep 0.2 mousemove 600 300"
-                      " sleep 0.2 mousemove 1200 300 sleep 0.2 mousemove 1400 700 sleep 0.3 mouseup 1 sleep 0.2"
-                      " mousemove 1800 20";
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    ASSERT_TRUE(e2e::Xdotool("mousemove 330 240 sleep 0.3 mousedown 1 sleep 0.2 mousemove 600 300 sleep 0.2"
+                             " mousemove 1200 300 sleep 0.2 mousemove 1400 700 sleep 0.3 mouseup 1 sleep 0.2"
+                             " mousemove 1800 20"));
     std::vector<Rect> path;
     e2e::WaitFor([&] {
         if (path.empty() || path.back() != WindowRect(app.hWnd))
